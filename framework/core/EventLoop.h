@@ -1,0 +1,19 @@
+#pragma once
+
+// The turn that every long loop of the system gives the event loop. The GUI installs a
+// throttled turn; without one (the pure layers and their tests) a turn does nothing.
+namespace fw {
+
+using EventLoopTurn = void (*)();
+
+namespace detail {
+inline EventLoopTurn eventLoopTurn = nullptr;
+}
+
+inline void SetEventLoopTurn(EventLoopTurn turn) { detail::eventLoopTurn = turn; }
+
+inline void DoEvents() {
+    if (detail::eventLoopTurn) detail::eventLoopTurn();
+}
+
+}  // namespace fw
