@@ -1,0 +1,140 @@
+#include "window/UrlRecognition.h"
+
+#include <array>
+#include <string_view>
+
+namespace UrlRecognition {
+
+namespace {
+
+// Decodes UTF-8 into code points; a byte that starts no valid sequence becomes U+FFFD, which
+// is forbidden in a URL like every other non-ASCII character.
+std::u32string Decode(std::string_view s) {
+    std::u32string out;
+    out.reserve(s.size());
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const int extra = b < 0x80           ? 0
+                          : (b >> 5) == 0x6  ? 1
+                          : (b >> 4) == 0xE  ? 2
+                          : (b >> 3) == 0x1E ? 3
+                                             : -1;
+        if (extra < 0 || i + static_cast<std::size_t>(extra) >= s.size()) {
+            out.push_back(U'\uFFFD');
+            ++i;
+            continue;
+        }
+        char32_t cp = extra == 0 ? b : (b & (0x3F >> extra));
+        bool ok = true;
+        for (int k = 1; k <= extra; ++k) {
+            const auto c = static_cast<unsigned char>(s[i + k]);
+            if ((c & 0xC0) != 0x80) {
+                ok = false;
+                break;
+            }
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        out.push_back(ok ? cp : U'\uFFFD');
+        i += ok ? static_cast<std::size_t>(extra) + 1 : 1;
+    }
+    return out;
+}
+
+void Encode(char32_t cp, std::string& out) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+char32_t AsciiLower(char32_t c) {
+    return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
+}
+
+// String equality of the system ignores the case of ASCII letters.
+bool StartsWith(std::u32string_view text, std::size_t at, std::string_view ascii) {
+    if (at + ascii.size() > text.size()) return false;
+    for (std::size_t k = 0; k < ascii.size(); ++k) {
+        if (AsciiLower(text[at + k]) != static_cast<char32_t>(ascii[k])) return false;
+    }
+    return true;
+}
+
+constexpr std::array<std::string_view, 4> kSchemes = {"http://", "https://", "ftp://", "mailto:"};
+
+}  // namespace
+
+bool IsForbiddenUrlChar(char32_t c) {
+    return c == U'"' || c == U'<' || c == U'>' || c == U'`' || c > 126 || c <= 32 ||
+           (c >= 91 && c <= 94) || (c >= 123 && c <= 125);
+}
+
+bool IsForbiddenUrlChar(std::string_view c) {
+    if (c == "\"" || c == "<" || c == ">" || c == "`") return true;
+    const unsigned char b = c.empty() ? 0 : static_cast<unsigned char>(c[0]);
+    return b > 126 || b <= 32 || (b >= 91 && b <= 94) || (b >= 123 && b <= 125);
+}
+
+std::optional<CaretUrl> UrlAtCaret(std::string_view utf8, std::int64_t selStart,
+                                   std::int64_t selLength) {
+    if (selLength != 0) return std::nullopt;
+    const std::u32string text = Decode(utf8);
+    const auto n = static_cast<std::int64_t>(text.size());
+    // ch(p) counts from 1; position 0 and positions after the end hold the empty string,
+    // which is forbidden.
+    const auto forbiddenAt = [&](std::int64_t p) {
+        return p < 1 || p > n || IsForbiddenUrlChar(text[static_cast<std::size_t>(p - 1)]);
+    };
+    const std::int64_t s = selStart;
+    if (forbiddenAt(s + 1) || forbiddenAt(s)) return std::nullopt;
+
+    std::int64_t b = s;
+    while (!forbiddenAt(b)) --b;
+    bool schemeFound = false;
+    for (const auto scheme : kSchemes) {
+        if (StartsWith(text, static_cast<std::size_t>(b), scheme)) {
+            schemeFound = true;
+            break;
+        }
+    }
+    if (!schemeFound) return std::nullopt;
+
+    // The forward scan starts 8 characters into the run whatever the scheme; a run shorter
+    // than that still ends with the text.
+    std::int64_t d = b + 8;
+    while (!forbiddenAt(d)) ++d;
+    if (d > n + 1) d = n + 1;
+    const std::int64_t length = d - b - 1;
+    if (d == n + 1 && (s == n || s == n - 1)) return std::nullopt;
+
+    CaretUrl hit{static_cast<std::int32_t>(b), static_cast<std::int32_t>(length), {}};
+    for (std::int64_t k = b; k < b + length; ++k)
+        Encode(text[static_cast<std::size_t>(k)], hit.url);
+    return hit;
+}
+
+std::optional<HttpRun> FirstHttpRun(std::string_view utf8) {
+    const std::u32string text = Decode(utf8);
+    const auto n = static_cast<std::int64_t>(text.size());
+    for (std::int64_t p = 1; p <= n - 7; ++p) {
+        if (!StartsWith(text, static_cast<std::size_t>(p - 1), "http://")) continue;
+        std::int64_t d = p + 7;
+        while (d <= n && !IsForbiddenUrlChar(text[static_cast<std::size_t>(d - 1)])) ++d;
+        return HttpRun{static_cast<std::int32_t>(p - 1), static_cast<std::int32_t>(d - p)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace UrlRecognition
