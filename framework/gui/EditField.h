@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "framework/gui/Control.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace fw {
+
+// A text field, single- or multi-line (fixed when it is made). Text is UTF-8 with the
+// system's line ends (CR); selections and carets count characters (code points) from 0.
+class EditField : public RectControl {
+public:
+    enum class Lines { Single, Multi };
+    explicit EditField(Window& owner, Lines lines = Lines::Single);
+
+    bool MultiLine() const { return plain_ != nullptr; }
+
+    std::string Text() const;
+    // Replaces the text; raises TextChange once, as typing does.
+    void SetText(const std::string& text);
+
+    int SelStart() const;
+    void SetSelStart(int start);
+    int SelLength() const;
+    void SetSelLength(int length);
+    std::string SelText() const;
+    // Replaces the selection, or inserts at the caret.
+    void SetSelText(const std::string& text);
+
+    bool ReadOnly() const;
+    void SetReadOnly(bool on);
+
+    void SetTextColor(Color c);
+    void SetBackColor(Color c);
+    // 0 default (left), 1 left, 2 centre, 3 right.
+    void SetAlignment(int code);
+    void SetBorder(bool on);
+    void SetScrollBarVertical(bool on);
+    void SetScrollBarHorizontal(bool on);
+    // Whether the Tab key is typed into the field instead of moving the focus.
+    void SetAcceptTabs(bool on);
+    // Longest text in characters; 0 for no limit.
+    void SetLimitText(int characters);
+
+    std::function<void()> OnTextChange;
+    std::function<void()> OnSelChange;
+    virtual void Event_TextChange() {
+        if (OnTextChange) OnTextChange();
+    }
+    virtual void Event_SelChange() {
+        if (OnSelChange) OnSelChange();
+    }
+
+    QLineEdit* LineWidget() const { return line_; }
+    QPlainTextEdit* PlainWidget() const { return plain_; }
+
+private:
+    void Connect();
+    void RaiseSelChangeIfMoved();
+
+    QLineEdit* line_ = nullptr;
+    QPlainTextEdit* plain_ = nullptr;
+    bool settingText_ = false;
+    int lastSelStart_ = -1;
+    int lastSelLength_ = -1;
+};
+
+}  // namespace fw

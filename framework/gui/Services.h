@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// Small services of the platform that the system calls by name.
+namespace fw {
+
+// Opens a URL with the system's default handler (through the ShowURL hook).
+void ShowURL(const std::string& url);
+
+// Whether the mouse press being handled asks for a context menu: the right button, or Ctrl
+// with the left one.
+bool IsContextualClick();
+
+namespace Keyboard {
+// Whether the Command key (Ctrl here) is down now.
+bool AsyncCommandKey();
+}  // namespace Keyboard
+
+}  // namespace fw
