@@ -32,4 +32,11 @@ public:
     const char* Name() const noexcept override { return "IOException"; }
 };
 
+// Bytes that the source encoding does not define, or a text cut inside a character.
+class TextConversionException : public RuntimeException {
+public:
+    using RuntimeException::RuntimeException;
+    const char* Name() const noexcept override { return "TextConversionException"; }
+};
+
 }  // namespace fw

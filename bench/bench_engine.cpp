@@ -1,0 +1,149 @@
+// Throughput and memory of the sequence engine, against a plain loop that formats the same
+// strings in the same run. Targets (checked at the end of the run):
+// - one bracket: at least half the items per second of the plain loop;
+// - two brackets: at most 1.5 times the time per entry of one bracket;
+// - every case linear: time per entry at the large size at most 1.5 times that at the small;
+// - peak memory of a call: the entries themselves plus one array (ratio near 1).
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bench/CountingAllocator.h"
+#include "engine/myglobal.h"
+
+namespace {
+
+// The bytes the entries and their array occupy on the heap.
+double DataBytes(const std::vector<std::string>& list) {
+    std::size_t bytes = list.capacity() * sizeof(std::string);
+    for (const auto& s : list) {
+        if (s.capacity() > 15) bytes += s.capacity() + 1;  // beyond the in-place buffer
+    }
+    return static_cast<double>(bytes);
+}
+
+std::string Digits(std::int64_t n) {
+    return std::to_string(n);
+}
+
+// Runs one expansion per iteration; records items per second and the memory ratio.
+void RunExpansion(benchmark::State& state, const std::string& pattern, std::int32_t mode) {
+    std::size_t entries = 0;
+    double memoryRatio = 0;
+    for (auto _ : state) {
+        std::vector<std::string> list;
+        const std::size_t before = bench::HeapInUse();
+        bench::ResetHeapPeak();
+        benchmark::DoNotOptimize(myglobal::MG_MakeRenbanList(pattern, list, mode));
+        memoryRatio = static_cast<double>(bench::HeapPeak() - before) / DataBytes(list);
+        entries = list.size();
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * entries));
+    state.counters["entries"] = static_cast<double>(entries);
+    state.counters["peak/data"] = memoryRatio;
+}
+
+void BM_Baseline(benchmark::State& state) {
+    const auto n = state.range(0);
+    const int width = static_cast<int>(Digits(n).size());
+    for (auto _ : state) {
+        std::vector<std::string> list;
+        list.reserve(static_cast<std::size_t>(n));
+        char buf[64];
+        for (std::int64_t v = 1; v <= n; ++v) {
+            const int len = std::snprintf(buf, sizeof buf, "http://example.com/img/%0*lld.jpg",
+                                          width, static_cast<long long>(v));
+            list.emplace_back(buf, static_cast<std::size_t>(len));
+        }
+        benchmark::DoNotOptimize(list.data());
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+// http://example.com/img/[0000001-1000000].jpg at one million.
+void BM_OneBracket(benchmark::State& state) {
+    const auto n = state.range(0);
+    const std::string first = std::string(Digits(n).size() - 1, '0') + "1";
+    RunExpansion(state, "http://example.com/img/[" + first + "-" + Digits(n) + "].jpg", 1);
+}
+
+// A[1-1000]B[1-1000]C at one million.
+void BM_TwoBrackets(benchmark::State& state) {
+    RunExpansion(state, "A[1-" + Digits(state.range(0) / 1000) + "]B[1-1000]C", 2);
+}
+
+// x[a-zzzz]y: 26 to the power 4 entries (a is 0, zzzz is 456975).
+void BM_Letters(benchmark::State& state) {
+    RunExpansion(state, "x[a-" + std::string(static_cast<std::size_t>(state.range(0)), 'z') + "]y",
+                 2);
+}
+
+BENCHMARK(BM_Baseline)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneBracket)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TwoBrackets)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Letters)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
+
+// Keeps items per second and the memory ratio of every run for the target check.
+class TargetReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const auto& run : runs) {
+            const auto items = run.counters.find("items_per_second");
+            if (items != run.counters.end()) perSecond_[run.benchmark_name()] = items->second;
+            const auto memory = run.counters.find("peak/data");
+            if (memory != run.counters.end()) memory_[run.benchmark_name()] = memory->second;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    bool CheckTargets() const {
+        bool ok = true;
+        for (const char* name :
+             {"BM_Baseline/1000000", "BM_OneBracket/100000", "BM_OneBracket/1000000",
+              "BM_TwoBrackets/100000", "BM_TwoBrackets/1000000", "BM_Letters/3", "BM_Letters/4"}) {
+            if (!perSecond_.count(name)) return true;  // a filtered run: nothing to compare
+        }
+        auto rate = [&](const char* name) { return perSecond_.at(name); };
+        auto check = [&](const char* what, double value, double limit, bool atLeast) {
+            const bool met = atLeast ? value >= limit : value <= limit;
+            std::printf("%-52s %6.2f (%s %.2f) %s\n", what, value, atLeast ? ">=" : "<=", limit,
+                        met ? "met" : "MISSED");
+            ok = ok && met;
+        };
+        std::printf("\nTargets\n");
+        check("one bracket / baseline, items per second",
+              rate("BM_OneBracket/1000000") / rate("BM_Baseline/1000000"), 0.5, true);
+        check("two brackets / one bracket, time per entry",
+              rate("BM_OneBracket/1000000") / rate("BM_TwoBrackets/1000000"), 1.5, false);
+        check("one bracket 1M / 100k, time per entry",
+              rate("BM_OneBracket/100000") / rate("BM_OneBracket/1000000"), 1.5, false);
+        check("two brackets 1M / 100k, time per entry",
+              rate("BM_TwoBrackets/100000") / rate("BM_TwoBrackets/1000000"), 1.5, false);
+        check("letters zzzz / zzz, time per entry", rate("BM_Letters/3") / rate("BM_Letters/4"),
+              1.5, false);
+        for (const auto& [name, ratio] : memory_) {
+            check((name + " peak memory / data").c_str(), ratio, 1.1, false);
+        }
+        return ok;
+    }
+
+private:
+    std::map<std::string, double> perSecond_;
+    std::map<std::string, double> memory_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    TargetReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const bool ok = reporter.CheckTargets();
+    benchmark::Shutdown();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,137 @@
+#include <exception>
+#include <string_view>
+
+#include "engine/RenbanRange.h"
+#include "engine/RenbanTexts.h"
+#include "engine/myNTFCF.h"
+#include "engine/myglobal.h"
+#include "framework/core/EventLoop.h"
+#include "framework/core/MsgBox.h"
+
+namespace myglobal {
+namespace {
+
+bool HoldsBrackets(std::string_view s) {
+    return s.find('[') != std::string_view::npos && s.find(']') != std::string_view::npos;
+}
+
+void ReportRefusal(const char* title, const RenbanRefused& refusal) {
+    fw::MsgBox(std::string(title) + "\n" + refusal.what());
+}
+
+enum class PassEnd { Expanded, NothingLeft, Failed, Refused };
+
+// Removes the entries at `removed` (ascending indices) and closes the gaps, keeping the order of
+// the rest. The pass expands entry after entry and removes each one: erasing them one at a time
+// from the front would cost time quadratic in the entries.
+void RemoveExpanded(std::vector<std::string>& list, const std::vector<std::size_t>& removed) {
+    if (removed.empty()) return;
+    std::size_t write = removed.front();
+    std::size_t next = 0;
+    for (std::size_t read = removed.front(); read < list.size(); ++read) {
+        if (next < removed.size() && removed[next] == read) {
+            ++next;
+            continue;
+        }
+        list[write++] = std::move(list[read]);
+    }
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(write), list.end());
+}
+
+// One pass over the entries present at its start. All their ranges are read and counted before
+// the first entry is appended, so that a pass beyond the budget appends nothing and the list
+// grows only once.
+PassEnd RunPass(std::vector<std::string>& list, bool pad, renban::Budget& budget) {
+    const std::size_t end = list.size();
+    std::vector<std::size_t> expanded;
+    try {
+        std::int64_t entries = 0, bytes = 0;
+        std::size_t withBrackets = 0;
+        for (std::size_t i = 0; i < end; ++i) {
+            if (HoldsBrackets(list[i])) {
+                const auto spec = renban::ReadFirstRange(list[i], false, pad);
+                entries += spec.count;
+                bytes += renban::BytesOf(spec);
+                budget.Check(entries, bytes);
+                ++withBrackets;
+            }
+            fw::DoEvents();
+        }
+        if (withBrackets == 0) return PassEnd::NothingLeft;
+        budget.Take(entries, bytes);
+        list.reserve(list.size() + static_cast<std::size_t>(entries));
+        expanded.reserve(withBrackets);
+
+        for (std::size_t i = 0; i < end; ++i) {
+            if (HoldsBrackets(list[i])) {
+                // Moved out so that the views of the range stay valid while the list grows.
+                std::string entry = std::move(list[i]);
+                try {
+                    renban::AppendRange(list, renban::ReadFirstRange(entry, false, pad));
+                } catch (...) {
+                    list[i] = std::move(entry);
+                    throw;
+                }
+                expanded.push_back(i);
+            }
+            fw::DoEvents();
+        }
+    } catch (const RenbanRefused& refusal) {
+        RemoveExpanded(list, expanded);
+        ReportRefusal(texts::kPassError, refusal);
+        return PassEnd::Refused;
+    } catch (...) {
+        RemoveExpanded(list, expanded);
+        fw::MsgBox(texts::kPassError);
+        return PassEnd::Failed;
+    }
+    RemoveExpanded(list, expanded);
+    return PassEnd::Expanded;
+}
+
+}  // namespace
+
+std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::string>& list,
+                              std::int32_t mode) {
+    const bool pad = mode == 1;
+    std::int32_t passes = 0;
+    renban::Budget budget;
+    try {
+        if (!HoldsBrackets(pattern)) return pattern;
+        // Only the first bracket is validated, on the text as typed.
+        if (renban::FirstRangeText(pattern).find('-') == std::string_view::npos) return pattern;
+
+        const std::int32_t opens = myNTFCF::MG_countFields(pattern, "[") - 1;
+        const std::int32_t closes = myNTFCF::MG_countFields(pattern, "]") - 1;
+        passes = opens == closes ? opens : 0;
+
+        const auto spec = renban::ReadFirstRange(pattern, true, pad);
+        budget.Take(spec.count, renban::BytesOf(spec));
+        list.reserve(list.size() + static_cast<std::size_t>(spec.count));
+        renban::AppendRange(list, spec);
+    } catch (const RenbanRefused& refusal) {
+        ReportRefusal(texts::kMakeListError, refusal);
+        return "";
+    } catch (...) {
+        fw::MsgBox(texts::kMakeListError);
+        return "";
+    }
+
+    if (passes > 1) {
+        for (std::int32_t p = 0; p < passes; ++p) {
+            const PassEnd end = RunPass(list, pad, budget);
+            // A pass that found no brackets leaves the list as it was, and so would every later
+            // one; a refusal ends the call with its one message.
+            if (end == PassEnd::NothingLeft || end == PassEnd::Refused) break;
+            fw::DoEvents();
+        }
+    }
+    return "";
+}
+
+void MP_MakeRenbanList(std::vector<std::string>& list, bool pad) {
+    renban::Budget budget;
+    RunPass(list, pad, budget);
+}
+
+}  // namespace myglobal

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "framework/core/Exceptions.h"
+
+// What one expansion call may produce. Without a bound a single pattern ("x[1-2000000000]" or a
+// few brackets multiplied) would hold the interface until memory runs out.
+namespace myglobal {
+
+// Entries one call of MG_MakeRenbanList (or of a pass, or of MG_RomaRenban) may append,
+// counting the intermediate entries of several brackets.
+inline constexpr std::int64_t kMaxRenbanEntries = 10'000'000;
+
+// Bytes of entry text one call may append. The entry cap alone does not bound memory: an entry
+// is as long as its pattern, and a pattern can be a megabyte.
+inline constexpr std::int64_t kMaxRenbanBytes = std::int64_t{1} << 30;
+
+// A range refused before any of its entries were appended. what() is the Japanese reason shown
+// on the second line of the message box.
+class RenbanRefused : public fw::RuntimeException {
+public:
+    using fw::RuntimeException::RuntimeException;
+    const char* Name() const noexcept override { return "RenbanRefused"; }
+};
+
+}  // namespace myglobal

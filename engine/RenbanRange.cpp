@@ -1,0 +1,113 @@
+#include "engine/RenbanRange.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+#include "engine/RenbanTexts.h"
+#include "framework/core/EventLoop.h"
+#include "framework/core/Strings.h"
+
+namespace myglobal::renban {
+namespace {
+
+constexpr std::size_t kMaxDigits = 11;  // "-2147483648"
+
+RangeSpec ReadNumberRange(std::string_view first, std::string_view last, std::string_view prefix,
+                          std::string_view suffix, bool pad) {
+    const double firstValue = fw::Val(first);
+    const double lastValue = fw::Val(last);
+    // The value loop must be able to step past its last value, so INT32_MAX itself is refused.
+    if (!fw::FitsInt32(firstValue) || !fw::FitsInt32(lastValue) ||
+        fw::ToInt32(lastValue) == std::numeric_limits<std::int32_t>::max()) {
+        throw RenbanRefused(texts::NumberTooLarge());
+    }
+    RangeSpec spec;
+    spec.prefix = prefix;
+    spec.suffix = suffix;
+
+    // Zeros typed in front of the first value beyond the digits of the last value stay fixed.
+    const std::int32_t k = fw::Len(first) - fw::Len(fw::Str(lastValue));
+    for (std::int32_t i = 0; i < k; ++i) {
+        if (first[static_cast<std::size_t>(i)] != '0') break;
+        ++spec.fixedZeros;
+        fw::DoEvents();
+    }
+
+    spec.from = fw::ToInt32(firstValue);
+    spec.to = fw::ToInt32(lastValue);
+    if (pad) spec.width = fw::Str(static_cast<std::int32_t>(spec.to)).size();
+    spec.count = spec.to >= spec.from ? spec.to - spec.from + 1 : 0;
+    spec.maxEntryBytes = static_cast<std::int64_t>(
+        prefix.size() + spec.fixedZeros + std::max(spec.width, kMaxDigits) + suffix.size());
+    return spec;
+}
+
+void AppendNumberRange(std::vector<std::string>& list, const RangeSpec& spec) {
+    std::string head;
+    head.reserve(spec.prefix.size() + spec.fixedZeros);
+    head.append(spec.prefix).append(spec.fixedZeros, '0');
+    char digits[kMaxDigits + 1];
+    for (std::int64_t v = spec.from; v <= spec.to; ++v) {
+        const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+        const auto length = static_cast<std::size_t>(end - digits);
+        const std::size_t zeros = spec.width > length ? spec.width - length : 0;
+        std::string& entry = list.emplace_back();
+        entry.reserve(head.size() + zeros + length + spec.suffix.size());
+        entry.append(head).append(zeros, '0').append(digits, length).append(spec.suffix);
+        fw::DoEvents();
+    }
+}
+
+}  // namespace
+
+void Budget::Check(std::int64_t entries, std::int64_t bytes) const {
+    if (entries > entries_)
+        throw RenbanRefused(texts::TooManyEntries(kMaxRenbanEntries - entries_ + entries));
+    if (bytes > bytes_) throw RenbanRefused(texts::TooManyBytes());
+}
+
+void Budget::Take(std::int64_t entries, std::int64_t bytes) {
+    Check(entries, bytes);
+    entries_ -= entries;
+    bytes_ -= bytes;
+}
+
+std::string_view FirstRangeText(std::string_view text) {
+    const std::size_t open = text.find('[');
+    const std::size_t end = text.find_first_of("[]", open + 1);
+    return text.substr(open + 1, end == std::string_view::npos ? end : end - open - 1);
+}
+
+RangeSpec ReadFirstRange(std::string_view text, bool lowercase, bool pad) {
+    const std::string_view prefix = text.substr(0, text.find('['));
+    const std::string_view suffix = text.substr(text.find(']') + 1);
+
+    std::string range;
+    for (char c : FirstRangeText(text)) {
+        if (c == ' ' || c == '\t') continue;
+        range += (lowercase && c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+    }
+    // Bytes from a second "-" on are ignored.
+    const std::string_view r = range;
+    const std::size_t dash = r.find('-');
+    const std::string_view first = r.substr(0, dash);
+    std::string_view last;
+    if (dash != std::string_view::npos) {
+        last = r.substr(dash + 1);
+        last = last.substr(0, last.find('-'));
+    }
+
+    if (fw::AscB(first) > 0x39) return ReadLetterRange(first, last, prefix, suffix, pad);
+    return ReadNumberRange(first, last, prefix, suffix, pad);
+}
+
+void AppendRange(std::vector<std::string>& list, const RangeSpec& spec) {
+    if (spec.letters) {
+        AppendLetterRange(list, spec);
+    } else {
+        AppendNumberRange(list, spec);
+    }
+}
+
+}  // namespace myglobal::renban

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/RenbanLimits.h"
+
+// The engine's own reading and writing of one range. Reading is separate from appending so that
+// the entries of a range, or of a whole pass, are counted and refused or reserved for before the
+// first one is appended.
+namespace myglobal::renban {
+
+// One range, read: the entries are prefix, fixedZeros "0"s, the value text and suffix.
+struct RangeSpec {
+    std::string_view prefix;  // views into the text that was read; valid while it lives
+    std::string_view suffix;
+    std::size_t fixedZeros = 0;
+    bool letters = false;
+    std::int64_t from = 0;  // numeric values, or letter numbers
+    std::int64_t to = -1;
+    std::size_t width = 0;  // padding width, 0 without padding
+    std::int64_t count = 0;
+    std::int64_t maxEntryBytes = 0;  // no entry of the range is longer
+};
+
+// What is left of one call's allowance of entries and bytes.
+class Budget {
+public:
+    // Throws RenbanRefused when `entries` more entries of at most `bytes` bytes in all would
+    // exceed the allowance.
+    void Check(std::int64_t entries, std::int64_t bytes) const;
+    void Take(std::int64_t entries, std::int64_t bytes);
+
+private:
+    std::int64_t entries_ = kMaxRenbanEntries;
+    std::int64_t bytes_ = kMaxRenbanBytes;
+};
+
+// The bytes of the entry of the largest value, times the count: the bytes a range may need.
+inline std::int64_t BytesOf(const RangeSpec& spec) {
+    return spec.count * spec.maxEntryBytes;
+}
+
+// The text after the first "[" up to the next "[" or "]", or to the end. `text` holds a "[".
+std::string_view FirstRangeText(std::string_view text);
+
+// Reads the first range of `text`, which holds both "[" and "]". The range text loses its
+// spaces and tabs, and with `lowercase` its upper-case ASCII letters. Throws RenbanRefused for a
+// value out of bounds.
+RangeSpec ReadFirstRange(std::string_view text, bool lowercase, bool pad);
+
+// A letter range from its two value texts (implemented with the letter numbers).
+RangeSpec ReadLetterRange(std::string_view first, std::string_view last, std::string_view prefix,
+                          std::string_view suffix, bool pad);
+
+// Appends the entries of `spec` at the end of `list`, one turn of the event loop each.
+void AppendRange(std::vector<std::string>& list, const RangeSpec& spec);
+void AppendLetterRange(std::vector<std::string>& list, const RangeSpec& spec);
+
+}  // namespace myglobal::renban

@@ -1,0 +1,7 @@
+#include "engine/myglobal.h"
+
+namespace myglobal {
+
+std::string CL = "\r";
+
+}  // namespace myglobal

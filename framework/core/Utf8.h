@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+// Character boundaries in UTF-8 text that may be invalid.
+namespace fw::utf8 {
+
+// Bytes of the character that starts at `i` (i < s.size()): the length of a well-formed
+// sequence, or 1 for a byte that does not start one.
+std::size_t CharLength(std::string_view s, std::size_t i);
+
+// Byte offset of the start of character `n` (0-based), or s.size() when the text has no more
+// than n characters.
+std::size_t OffsetOfChar(std::string_view s, std::size_t n);
+
+}  // namespace fw::utf8
