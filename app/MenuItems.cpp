@@ -1,0 +1,47 @@
+#include "app/MenuItems.h"
+
+#include <string>
+
+#include "app/App.h"
+#include "framework/core/Exceptions.h"
+
+namespace {
+
+template <class T>
+std::shared_ptr<T> ItemNamed(const std::string& name) {
+    App* app = App::Instance();
+    if (!app) throw fw::NilObjectException("no application object");
+    const auto& bar = app->GetMenuBar();
+    if (!bar) throw fw::NilObjectException("the application has no menu bar");
+    return fw::Cast<T>(bar->Lookup(name));
+}
+
+}  // namespace
+
+std::shared_ptr<fw::AppleMenuItem> menu_apple() {
+    return ItemNamed<fw::AppleMenuItem>("menu_apple");
+}
+std::shared_ptr<fw::MenuItem> menu_HP() {
+    return ItemNamed<fw::MenuItem>("menu_HP");
+}
+std::shared_ptr<fw::MenuItem> menu_del() {
+    return ItemNamed<fw::MenuItem>("menu_del");
+}
+std::shared_ptr<fw::MenuItem> menu_SelDel() {
+    return ItemNamed<fw::MenuItem>("menu_SelDel");
+}
+std::shared_ptr<fw::MenuItem> menu_All() {
+    return ItemNamed<fw::MenuItem>("menu_All");
+}
+std::shared_ptr<fw::MenuItem> EditClear() {
+    return ItemNamed<fw::MenuItem>("EditClear");
+}
+std::shared_ptr<fw::MenuItem> EditPaste() {
+    return ItemNamed<fw::MenuItem>("EditPaste");
+}
+std::shared_ptr<fw::MenuItem> EditCopy() {
+    return ItemNamed<fw::MenuItem>("EditCopy");
+}
+std::shared_ptr<fw::MenuItem> EditCut() {
+    return ItemNamed<fw::MenuItem>("EditCut");
+}

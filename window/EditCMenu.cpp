@@ -1,0 +1,5 @@
+#include "window/EditCMenu.h"
+
+const fw::ClassRecord& EditCMenu::Lookup() {
+    return fw::RuntimeRegisterClass("EditCMenu");
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "framework/gui/Dictionary.h"
+#include "framework/gui/Runtime.h"
+#include "framework/gui/Window.h"
+
+// The main window: a page panel with the URL list (page 0), the text editor (page 1) and the
+// generator (page 2), the three page buttons above it, and closing it ends the program.
+//
+// Controls are found by name at each use (ControlNamed<T>("ListBox1")); their classes, places
+// and settings are built in ScrapWindow_Layout.cpp. Each concern keeps its handlers and
+// methods in a file of its own (ScrapWindow_<Concern>.cpp), declares them in its section below
+// and sets its controls' On... handlers in its Install...Handlers(), which CreateControls0
+// calls once every control exists.
+class ScrapWindow : public fw::Window {
+public:
+    // ---- Construction, opening and closing (ScrapWindow.cpp, ScrapWindow_Layout.cpp) ----
+
+    static const fw::ClassRecord& Lookup();
+
+    // The open main window, or a new one, built, opened and shown.
+    static ScrapWindow* Instance();
+
+    void Layout() override;
+    void CreateControls() override;
+    void Event_Open() override;
+    void Event_Close() override;
+
+    // ---- Properties ----
+
+    // Set while rows dragged out of the URL list are on their way; the next drop clears it.
+    bool p_DragCheck = false;
+    // Scan position of the URL extractor between its passes; 0 between extractions.
+    std::int32_t p_urllistupcount = 0;
+    // Made empty by Event_Open; nil before.
+    std::shared_ptr<fw::Dictionary> p_URLDic;
+
+    // ---- Pages and page buttons (ScrapWindow_Pages.cpp) ----
+
+    void MP_KirikaeURLlist();
+    void MP_KirikaeEditor();
+    void MP_KirikaeGenerator();
+
+    void BevelButton1_Action();
+    void BevelButton2_Action();
+    void BevelButton4_Action();
+
+private:
+    void CreateControls0();
+    void InstallPageHandlers();
+};

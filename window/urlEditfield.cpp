@@ -1,0 +1,5 @@
+#include "window/urlEditfield.h"
+
+const fw::ClassRecord& urlEditfield::Lookup() {
+    return fw::RuntimeRegisterClass("urlEditfield");
+}
