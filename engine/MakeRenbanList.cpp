@@ -1,4 +1,4 @@
-#include <exception>
+#include <algorithm>
 #include <string_view>
 
 #include "engine/RenbanRange.h"
@@ -51,8 +51,7 @@ PassEnd RunPass(std::vector<std::string>& list, bool pad, renban::Budget& budget
             if (HoldsBrackets(list[i])) {
                 const auto spec = renban::ReadFirstRange(list[i], false, pad);
                 entries += spec.count;
-                bytes += renban::BytesOf(spec);
-                budget.Check(entries, bytes);
+                bytes = std::min(bytes + renban::BytesOf(spec), kMaxRenbanBytes + 1);
                 ++withBrackets;
             }
             fw::DoEvents();

@@ -61,14 +61,11 @@ void AppendNumberRange(std::vector<std::string>& list, const RangeSpec& spec) {
 
 }  // namespace
 
-void Budget::Check(std::int64_t entries, std::int64_t bytes) const {
-    if (entries > entries_)
-        throw RenbanRefused(texts::TooManyEntries(kMaxRenbanEntries - entries_ + entries));
-    if (bytes > bytes_) throw RenbanRefused(texts::TooManyBytes());
-}
-
 void Budget::Take(std::int64_t entries, std::int64_t bytes) {
-    Check(entries, bytes);
+    if (entries > entries_) {
+        throw RenbanRefused(texts::TooManyEntries(kMaxRenbanEntries - entries_ + entries));
+    }
+    if (bytes > bytes_) throw RenbanRefused(texts::TooManyBytes());
     entries_ -= entries;
     bytes_ -= bytes;
 }

@@ -29,9 +29,8 @@ struct RangeSpec {
 // What is left of one call's allowance of entries and bytes.
 class Budget {
 public:
-    // Throws RenbanRefused when `entries` more entries of at most `bytes` bytes in all would
-    // exceed the allowance.
-    void Check(std::int64_t entries, std::int64_t bytes) const;
+    // Takes `entries` more entries of at most `bytes` bytes in all from the allowance, or throws
+    // RenbanRefused when they would exceed it.
     void Take(std::int64_t entries, std::int64_t bytes);
 
 private:
