@@ -2,10 +2,16 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
+#include "framework/core/TextEncoding.h"
 #include "framework/gui/Dictionary.h"
+#include "framework/gui/DragItem.h"
+#include "framework/gui/Graphics.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
+
+class SelListBox;
 
 // The main window: a page panel with the URL list (page 0), the text editor (page 1) and the
 // generator (page 2), the three page buttons above it, and closing it ends the program.
@@ -48,7 +54,44 @@ public:
     void BevelButton2_Action();
     void BevelButton4_Action();
 
+    // ---- URL list, download-list reader and Edit-menu commands (ScrapWindow_List.cpp,
+    //      ScrapWindow_Reader.cpp, ScrapWindow_MenuCommands.cpp) ----
+
+    // The one way rows reach the list from the generator, the extractor and the reader.
+    void MP_AddDownloadItem(const std::string& s);
+    void MP_SelDelete();
+    void MP_ListCountPrint();
+    void MP_ReadDownloadList(fw::EncodedText text);
+    void MP_URLListUketori(const std::shared_ptr<fw::Dictionary>& dic);
+
+    void ListBox1_Open();
+    bool ListBox1_MouseDown(std::int32_t x, std::int32_t y);
+    bool ListBox1_KeyDown(const std::string& key);
+    void ListBox1_DropObject(fw::DragItem& obj, std::int32_t action);
+    bool ListBox1_DragRow(fw::DragItem& drag, std::int32_t row);
+    void ListBox1_DragFinished();
+    bool ListBox1_CellBackgroundPaint(fw::Graphics& g, std::int32_t row, std::int32_t column);
+    void ContextualMenu1_Action(const std::string& item);
+    void BevelButton10_Action();
+    void BevelButton1_Open();
+    void BevelButton1_DropObject(fw::DragItem& obj, std::int32_t action);
+
+    void AddMenuHandlers() override;
+    void Event_EnableMenuItems() override;
+    bool EditCopy_Action();
+    bool EditPaste_Action();
+    bool menu_All_Action();
+    bool menu_del_Action();
+    bool menu_SelDel_Action();
+    bool menu_urlcopy_Action();
+
 private:
     void CreateControls0();
     void InstallPageHandlers();
+
+    // ---- URL list, download-list reader and Edit-menu commands ----
+
+    void InstallListHandlers();
+    SelListBox& ListBox1() const;
+    void SelectEveryRow();
 };

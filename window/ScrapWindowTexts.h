@@ -20,6 +20,10 @@ inline constexpr const char* kPageGeneratorHelp = "連番URL生成";
 // URL list page.
 inline constexpr const char* kClearAll = "全削除";
 inline constexpr const char* kClearAllHelp = "リストのURLを全て削除します";
+// The list's context menu names its delete-all row without the を of the menu bar's item; its
+// other rows are the menu bar's captions (MenuTexts).
+inline constexpr const char* kListDeleteAll = "全て削除";
+inline constexpr const char* kAddDownloadItemError = "Error<MP_AddDownloadItem>";
 
 // Editor page.
 inline constexpr const char* kSave = "書き出し...";

@@ -262,4 +262,5 @@ void ScrapWindow::CreateControls0() {
     Bevel(*register_, kRegister, 10, kRegisterHelp, 0, false);
 
     InstallPageHandlers();
+    InstallListHandlers();
 }

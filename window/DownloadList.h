@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "framework/core/TextEncoding.h"
+
+// The download-list reader's rules that need no widgets: cutting a text into its lines, reading
+// one line into rows, and the accepted prefixes.
+namespace DownloadList {
+
+// Calls `line` with every line of `text` cut at `separator`, in order, in one pass. These are
+// exactly the fields myNTFCF::MG_nthField gives for 1 up to MG_countFields: a text ending in the
+// separator has an empty last line, the empty text one empty line. Scanning field by field
+// instead would cost time in the square of the number of lines.
+template <class F>
+void ForEachLine(std::string_view text, std::string_view separator, F&& line) {
+    if (separator.empty()) {
+        line(text);
+        return;
+    }
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(separator, start);
+        if (end == std::string_view::npos) break;
+        line(text.substr(start, end - start));
+        start = end + separator.size();
+    }
+    line(text.substr(start));
+}
+
+// What an entry or a plain line adds to the list: itself when it begins with "http:" or "ftp:",
+// "h" in front when it begins with "ttp:", nothing otherwise ("https:" included). The prefixes
+// are compared as characters with the system's string equality, so "HTTP:" is accepted.
+std::optional<std::string> AcceptedRow(std::string entry);
+
+// Reads one line of a download list: converted to UTF-8 and trimmed; a line holding a range is
+// expanded without padding and every accepted expansion handed to `add`, in order; a plain line
+// is handed over when accepted and not ending in "/". The event loop gets a turn after each
+// entry of an expansion.
+void ReadLine(const fw::EncodedText& line, const std::function<void(const std::string&)>& add);
+
+}  // namespace DownloadList

@@ -1,0 +1,152 @@
+// The URL list: its rows, selection, keys, context menu, stripes, drags out and count label.
+#include "app/MenuTexts.h"
+#include "framework/core/EventLoop.h"
+#include "framework/core/MsgBox.h"
+#include "framework/core/Strings.h"
+#include "framework/gui/BevelButton.h"
+#include "framework/gui/ContextualMenu.h"
+#include "framework/gui/Services.h"
+#include "framework/gui/StaticText.h"
+#include "window/ScrapWindow.h"
+#include "window/ScrapWindowTexts.h"
+#include "window/SelListBox.h"
+
+namespace {
+constexpr fw::Color kStripe = fw::RGB(237, 243, 254);
+}
+
+void ScrapWindow::InstallListHandlers() {
+    auto& list = ListBox1();
+    list.OnOpen = [this] { ListBox1_Open(); };
+    list.OnMouseDown = [this](int x, int y) { return ListBox1_MouseDown(x, y); };
+    list.OnKeyDown = [this](const std::string& key) { return ListBox1_KeyDown(key); };
+    list.OnDropObject = [this](fw::DragItem& obj, int action) { ListBox1_DropObject(obj, action); };
+    list.OnDragRow = [this](fw::DragItem& drag, int row) { return ListBox1_DragRow(drag, row); };
+    list.OnDragFinished = [this] { ListBox1_DragFinished(); };
+    list.OnCellBackgroundPaint = [this](fw::Graphics& g, int row, int column) {
+        return ListBox1_CellBackgroundPaint(g, row, column);
+    };
+    ControlNamed<fw::BevelButton>("BevelButton10").OnAction = [this] { BevelButton10_Action(); };
+    auto& listPage = ControlNamed<fw::BevelButton>("BevelButton1");
+    listPage.OnOpen = [this] { BevelButton1_Open(); };
+    listPage.OnDropObject = [this](fw::DragItem& obj, int action) {
+        BevelButton1_DropObject(obj, action);
+    };
+    ControlNamed<fw::ContextualMenu>("ContextualMenu1").OnAction = [this](const std::string& item) {
+        ContextualMenu1_Action(item);
+    };
+}
+
+SelListBox& ScrapWindow::ListBox1() const {
+    return ControlNamed<SelListBox>("ListBox1");
+}
+
+void ScrapWindow::MP_AddDownloadItem(const std::string& s) {
+    try {
+        if (s.empty()) return;
+        auto& list = ListBox1();
+        if (list.ListCount() < 1) list.DeleteAllRows();
+        list.AddRow(s);
+        MP_ListCountPrint();
+    } catch (...) {
+        // A caller adding many rows goes on with the next one.
+        fw::MsgBox(ScrapWindowTexts::kAddDownloadItemError);
+    }
+}
+
+void ScrapWindow::MP_ListCountPrint() {
+    ControlNamed<fw::StaticText>("StaticText1")
+        .SetText(ScrapWindowTexts::kListCount + fw::Str(ListBox1().ListCount()));
+}
+
+// One model operation: the rows left and their order are those of removing the selected rows
+// one by one, in time linear in the rows.
+void ScrapWindow::MP_SelDelete() {
+    ListBox1().RemoveSelectedRows();
+    MP_ListCountPrint();
+}
+
+// Rows already selected stay so; nothing is deselected.
+void ScrapWindow::SelectEveryRow() {
+    ListBox1().SelectAllRows();
+}
+
+void ScrapWindow::ListBox1_Open() {
+    ListBox1().AcceptTextDrop();
+}
+
+bool ScrapWindow::ListBox1_KeyDown(const std::string& key) {
+    if (fw::StrEq(key, fw::Chr(8))) {
+        MP_SelDelete();
+        return true;
+    }
+    // Passed on either way, so the framework's own Select All still sees the key.
+    if (fw::StrEq(key, "a") && fw::Keyboard::AsyncCommandKey()) SelectEveryRow();
+    return false;
+}
+
+bool ScrapWindow::ListBox1_MouseDown(std::int32_t /*x*/, std::int32_t /*y*/) {
+    if (!fw::IsContextualClick()) return false;
+    auto& list = ListBox1();
+    auto& menu = ControlNamed<fw::ContextualMenu>("ContextualMenu1");
+    menu.DeleteAllRows();
+    if (list.Selected(list.ListIndex())) menu.AddRow(MenuTexts::kDeleteSelected);
+    if (list.ListCount() >= 1) {
+        menu.AddRow(ScrapWindowTexts::kListDeleteAll);
+        menu.AddSeparator();
+        menu.AddRow(MenuTexts::kSelectAll);
+    }
+    // Opened even without rows, as on an empty list.
+    menu.Open();
+    return true;
+}
+
+void ScrapWindow::ContextualMenu1_Action(const std::string& item) {
+    if (fw::StrComp(item, MenuTexts::kDeleteSelected, 0) == 0) {
+        MP_SelDelete();
+    } else if (fw::StrComp(item, ScrapWindowTexts::kListDeleteAll, 0) == 0) {
+        ListBox1().DeleteAllRows();
+        MP_ListCountPrint();
+    } else if (fw::StrComp(item, MenuTexts::kSelectAll, 0) == 0) {
+        SelectEveryRow();
+    }
+}
+
+void ScrapWindow::BevelButton10_Action() {
+    auto& list = ListBox1();
+    if (list.ListCount() < 1) return;
+    list.DeleteAllRows();
+    MP_ListCountPrint();
+}
+
+// Every selected row goes out as an item of its own, in list order, whichever row the drag
+// began on. The framework's own first item stays as it made it.
+bool ScrapWindow::ListBox1_DragRow(fw::DragItem& drag, std::int32_t /*row*/) {
+    auto& list = ListBox1();
+    const int last = list.ListCount() - 1;
+    for (int i = 0; i <= last; ++i) {
+        // A turn may have removed rows; Selected is false past the end.
+        if (list.Selected(i)) {
+            drag.AddItem(0, 0, 20, 4);
+            drag.SetText(list.List(i));
+        }
+        fw::DoEvents();
+    }
+    p_DragCheck = true;
+    return true;
+}
+
+// Rows dropped outside the window never reach a drop handler here; without this the next text
+// dropped on the list would be ignored without a word.
+void ScrapWindow::ListBox1_DragFinished() {
+    p_DragCheck = false;
+}
+
+bool ScrapWindow::ListBox1_CellBackgroundPaint(fw::Graphics& g, std::int32_t row,
+                                               std::int32_t /*column*/) {
+    if (row % 2 == 1) {
+        g.SetForeColor(kStripe);
+        g.FillRect(0, 0, g.Width(), g.Height());
+    }
+    return false;
+}

@@ -1,0 +1,70 @@
+// The download-list reader and the drops that feed it.
+#include "engine/myglobal.h"
+#include "framework/core/EventLoop.h"
+#include "framework/core/Strings.h"
+#include "framework/gui/BevelButton.h"
+#include "framework/gui/FolderItem.h"
+#include "framework/gui/TextInputStream.h"
+#include "window/DownloadList.h"
+#include "window/ScrapWindow.h"
+#include "window/SelListBox.h"
+
+void ScrapWindow::MP_ReadDownloadList(fw::EncodedText text) {
+    // The text is this call's own: a turn of the event loop may start another read or change
+    // the list, and the lines still to come are read all the same.
+    DownloadList::ForEachLine(text.bytes, myglobal::CL, [&](std::string_view line) {
+        DownloadList::ReadLine(fw::EncodedText{std::string(line), text.encoding},
+                               [this](const std::string& row) { MP_AddDownloadItem(row); });
+        fw::DoEvents();
+    });
+    MP_ListCountPrint();
+}
+
+namespace {
+
+// Reads each text item of a drop, from the current item on.
+void ReadTextItems(fw::DragItem& obj, ScrapWindow& window) {
+    do {
+        if (obj.TextAvailable()) window.MP_ReadDownloadList({obj.Text(), fw::Encodings::UTF8});
+        fw::DoEvents();
+    } while (obj.NextItem());
+}
+
+}  // namespace
+
+void ScrapWindow::ListBox1_DropObject(fw::DragItem& obj, std::int32_t /*action*/) {
+    // Rows of our own drag coming back carry no new text; a file is read all the same.
+    if (!p_DragCheck) ReadTextItems(obj, *this);
+    if (obj.FolderItemAvailable()) {
+        // One line per call keeps a large file linear.
+        if (auto stream = obj.FolderItem()->OpenAsTextFile()) {
+            while (!stream->Eof()) {
+                MP_ReadDownloadList(stream->ReadLine());
+                fw::DoEvents();
+            }
+            stream->Close();
+        }
+    }
+    p_DragCheck = false;
+}
+
+void ScrapWindow::BevelButton1_Open() {
+    ControlNamed<fw::BevelButton>("BevelButton1").AcceptTextDrop();
+}
+
+// The button reads text only and leaves the page as it is.
+void ScrapWindow::BevelButton1_DropObject(fw::DragItem& obj, std::int32_t /*action*/) {
+    if (!p_DragCheck) ReadTextItems(obj, *this);
+    p_DragCheck = false;
+}
+
+// Nothing in the program calls this; keys become rows as they are, without the reader's rules.
+void ScrapWindow::MP_URLListUketori(const std::shared_ptr<fw::Dictionary>& dic) {
+    if (!p_URLDic || !dic) return;
+    for (int i = 0; i < dic->Count(); ++i) {
+        const std::string key = dic->Key(i);
+        p_URLDic->SetValue(key, dic->Value(key));
+        if (fw::LenB(key) > 0) ListBox1().AddRow(key);
+        fw::DoEvents();
+    }
+}
