@@ -3,11 +3,13 @@
 // - one bracket: at least half the items per second of the plain loop;
 // - two brackets: at most 1.5 times the time per entry of one bracket;
 // - every case linear: time per entry at the large size at most 1.5 times that at the small;
-// - peak memory of a call: the entries themselves plus one array (ratio near 1).
+// - peak memory of a call: the entries themselves plus one array (at most 5% more).
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -17,11 +19,11 @@
 
 namespace {
 
-// The bytes the entries and their array occupy on the heap.
+// The heap blocks that the entries and their array occupy, counted as the allocator does.
 double DataBytes(const std::vector<std::string>& list) {
-    std::size_t bytes = list.capacity() * sizeof(std::string);
+    std::size_t bytes = malloc_usable_size(const_cast<std::string*>(list.data()));
     for (const auto& s : list) {
-        if (s.capacity() > 15) bytes += s.capacity() + 1;  // beyond the in-place buffer
+        if (s.capacity() > 15) bytes += malloc_usable_size(const_cast<char*>(s.data()));
     }
     return static_cast<double>(bytes);
 }
@@ -82,9 +84,11 @@ void BM_Letters(benchmark::State& state) {
                  2);
 }
 
-BENCHMARK(BM_Baseline)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OneBracket)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TwoBrackets)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+// Linearity is compared between sizes that both lie far beyond the caches: below a few
+// megabytes of entries the time per entry drops for reasons of the memory hierarchy alone.
+BENCHMARK(BM_Baseline)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneBracket)->Arg(1'000'000)->Arg(4'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TwoBrackets)->Arg(1'000'000)->Arg(4'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Letters)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
 
 // Keeps items per second and the memory ratio of every run for the target check.
@@ -103,8 +107,8 @@ public:
     bool CheckTargets() const {
         bool ok = true;
         for (const char* name :
-             {"BM_Baseline/1000000", "BM_OneBracket/100000", "BM_OneBracket/1000000",
-              "BM_TwoBrackets/100000", "BM_TwoBrackets/1000000", "BM_Letters/3", "BM_Letters/4"}) {
+             {"BM_Baseline/1000000", "BM_OneBracket/1000000", "BM_OneBracket/4000000",
+              "BM_TwoBrackets/1000000", "BM_TwoBrackets/4000000", "BM_Letters/3", "BM_Letters/4"}) {
             if (!perSecond_.count(name)) return true;  // a filtered run: nothing to compare
         }
         auto rate = [&](const char* name) { return perSecond_.at(name); };
@@ -119,14 +123,14 @@ public:
               rate("BM_OneBracket/1000000") / rate("BM_Baseline/1000000"), 0.5, true);
         check("two brackets / one bracket, time per entry",
               rate("BM_OneBracket/1000000") / rate("BM_TwoBrackets/1000000"), 1.5, false);
-        check("one bracket 1M / 100k, time per entry",
-              rate("BM_OneBracket/100000") / rate("BM_OneBracket/1000000"), 1.5, false);
-        check("two brackets 1M / 100k, time per entry",
-              rate("BM_TwoBrackets/100000") / rate("BM_TwoBrackets/1000000"), 1.5, false);
+        check("one bracket 4M / 1M, time per entry",
+              rate("BM_OneBracket/1000000") / rate("BM_OneBracket/4000000"), 1.5, false);
+        check("two brackets 4M / 1M, time per entry",
+              rate("BM_TwoBrackets/1000000") / rate("BM_TwoBrackets/4000000"), 1.5, false);
         check("letters zzzz / zzz, time per entry", rate("BM_Letters/3") / rate("BM_Letters/4"),
               1.5, false);
         for (const auto& [name, ratio] : memory_) {
-            check((name + " peak memory / data").c_str(), ratio, 1.1, false);
+            check((name + " peak memory / data").c_str(), ratio, 1.05, false);
         }
         return ok;
     }
@@ -139,6 +143,11 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Freed memory stays with the process, so that every iteration after the first reuses it:
+    // otherwise the cost of the kernel mapping fresh pages, which varies from run to run and
+    // between sizes, drowns what the code itself costs.
+    mallopt(M_MMAP_MAX, 0);
+    mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     TargetReporter reporter;

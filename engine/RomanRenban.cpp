@@ -81,14 +81,16 @@ double MP_KanaToSuji(const std::string& s) {
 }
 
 std::string MP_SujiToKana(double x) {
+    // Letters come least significant first; they are put in order at the end.
     std::string result;
     while (true) {
         const std::int32_t k = fw::ToInt32(x);
-        result.insert(0, MP_26nToABC(MP_26nHenkan2(k % 26)));
+        result += MP_26nToABC(MP_26nHenkan2(k % 26));
         x = static_cast<double>(k / 26);
         if (x < 1.0) break;
         fw::DoEvents();
     }
+    std::reverse(result.begin(), result.end());
     return result;
 }
 
