@@ -120,8 +120,9 @@ std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::strin
         for (std::int32_t p = 0; p < passes; ++p) {
             const PassEnd end = RunPass(list, pad, budget);
             // A pass that found no brackets leaves the list as it was, and so would every later
-            // one; a refusal ends the call with its one message.
-            if (end == PassEnd::NothingLeft || end == PassEnd::Refused) break;
+            // one. A refused or failed pass ends the call with its one message: the next pass
+            // would meet the same entry again and show the box again, once per bracket.
+            if (end != PassEnd::Expanded) break;
             fw::DoEvents();
         }
     }

@@ -1,0 +1,57 @@
+// Failures other than refusals, raised here by the event-loop turn, which is the one outside
+// code that runs inside an expansion.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "MsgBoxRecorder.h"
+#include "engine/myglobal.h"
+#include "framework/core/EventLoop.h"
+
+namespace {
+
+using List = std::vector<std::string>;
+
+const List* gWatched = nullptr;
+std::string gFailAfter;  // the turn fails once the list ends with this entry
+
+void FailingTurn() {
+    if (gWatched && !gWatched->empty() && gWatched->back() == gFailAfter) {
+        gWatched = nullptr;
+        throw std::runtime_error("turn failed");
+    }
+}
+
+class Failure : public ::testing::Test {
+protected:
+    void SetUp() override { fw::SetEventLoopTurn(FailingTurn); }
+    void TearDown() override {
+        fw::SetEventLoopTurn(nullptr);
+        gWatched = nullptr;
+    }
+};
+
+TEST_F(Failure, InTheFirstRangeKeepsWhatWasAppendedAndShowsTheFixedText) {
+    MsgBoxRecorder boxes;
+    List list;
+    gWatched = &list;
+    gFailAfter = "x2y";
+    EXPECT_EQ(myglobal::MG_MakeRenbanList("x[1-5]y", list, 2), "");
+    EXPECT_EQ(list, (List{"x1y", "x2y"}));
+    EXPECT_EQ(boxes.shown, List{"Error<MG_MRList>"});
+}
+
+TEST_F(Failure, InAPassKeepsTheEntryBeingExpandedAndEndsTheCallWithOneMessage) {
+    MsgBoxRecorder boxes;
+    List list;
+    gWatched = &list;
+    gFailAfter = "A2B1C[1-2]D";
+    EXPECT_EQ(myglobal::MG_MakeRenbanList("A[1-2]B[1-2]C[1-2]D", list, 2), "");
+    // A1B... was expanded and removed; A2B... failed after one value and stays, bracket and all.
+    EXPECT_EQ(list, (List{"A2B[1-2]C[1-2]D", "A1B1C[1-2]D", "A1B2C[1-2]D", "A2B1C[1-2]D"}));
+    EXPECT_EQ(boxes.shown, List{"Error<MP_MRList>"});
+}
+
+}  // namespace
