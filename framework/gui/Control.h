@@ -130,6 +130,10 @@ public:
         if (OnEnableMenuItems) OnEnableMenuItems();
     }
 
+    // What the control does itself with a key that KeyDown left (a field pushes the default
+    // button on Return); true when it took the key.
+    virtual bool HandleUnconsumedKey(const std::string& /*key*/) { return false; }
+
     // Called by the window when its content area changes size.
     void ApplyLocks(int contentWidth, int contentHeight);
     // Called by the page panel when its page changes.
@@ -140,6 +144,8 @@ protected:
     // then routes the widget's events to the Event_ methods.
     void SetWidget(QWidget* widget, QWidget* eventSource = nullptr);
     QWidget* EventSource() const { return eventSource_; }
+    // Deletes the widget before the subclass's own parts go (a view that refers to them).
+    void DestroyWidget();
     virtual void ApplyFont();
 
 private:

@@ -55,6 +55,8 @@ public:
         if (OnSelChange) OnSelChange();
     }
 
+    bool HandleUnconsumedKey(const std::string& key) override;
+
     QLineEdit* LineWidget() const { return line_; }
     QPlainTextEdit* PlainWidget() const { return plain_; }
 

@@ -100,6 +100,8 @@ public:
 private:
     friend class detail::ListView;
     void CheckRow(int row) const;
+    // Raises DragRow for a drag begun on the row and, when it agrees, carries the drag out.
+    void StartDrag(int row);
 
     std::unique_ptr<detail::ListModel> model_;
     detail::ListView* view_ = nullptr;

@@ -7,7 +7,6 @@
 #include "framework/core/Exceptions.h"
 
 class QAction;
-class QMenu;
 
 namespace fw {
 
@@ -50,15 +49,16 @@ public:
     MenuItemRef Child(const std::string& name) const;
     MenuItem* Parent() const { return parent_; }
 
-    // The Qt action that stands for the item while its bar is installed (tests trigger it).
-    QAction* Action() const { return action_; }
+    // The Qt action that stands for the item in the first window showing the bar (tests
+    // trigger it); nullptr while no window shows it.
+    QAction* Action() const;
 
 protected:
     virtual void ConfigureAction(QAction& action) const;
 
 private:
     friend class MenuBar;
-    friend struct MenuBarInstaller;
+    friend struct MenuInstaller;
 
     std::string name_;
     bool autoEnable_ = false;
@@ -67,8 +67,8 @@ private:
     bool enabled_ = true;
     std::vector<MenuItemRef> children_;
     MenuItem* parent_ = nullptr;
-    QAction* action_ = nullptr;
-    QMenu* menu_ = nullptr;
+    // One action per window that shows the bar.
+    std::vector<QAction*> actions_;
 };
 
 // The program's quit command; the framework quits when no handler consumes it.

@@ -20,9 +20,10 @@ public:
     void SetTextColor(Color c);
     void SetMultiline(bool on);
 
-private:
-    void PushText();
+    // Shows the last text set now (the window's UpdateNow calls it).
+    void FlushText();
 
+private:
     std::string text_;
     bool pushPending_ = false;
 };

@@ -1,0 +1,31 @@
+#include "framework/gui/Services.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "framework/gui/detail/HookState.h"
+#include "framework/gui/detail/InputState.h"
+#include "framework/gui/detail/Text.h"
+
+namespace fw {
+
+void ShowURL(const std::string& url) {
+    if (auto& hook = detail::Hooks().showURL) {
+        hook(url);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(detail::ToQt(url)));
+}
+
+bool IsContextualClick() {
+    if (auto& hook = detail::Hooks().contextualClick) return hook();
+    return detail::LastPressWasContextual();
+}
+
+namespace Keyboard {
+bool AsyncCommandKey() {
+    return detail::LastModifiers() & Qt::ControlModifier;
+}
+}  // namespace Keyboard
+
+}  // namespace fw

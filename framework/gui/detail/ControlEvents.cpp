@@ -1,0 +1,124 @@
+#include "framework/gui/detail/ControlEvents.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "framework/gui/Control.h"
+#include "framework/gui/FileType.h"
+#include "framework/gui/FolderItem.h"
+#include "framework/gui/Runtime.h"
+#include "framework/gui/Window.h"
+#include "framework/gui/detail/DropSupport.h"
+#include "framework/gui/detail/Keys.h"
+
+namespace fw::detail {
+namespace {
+
+std::optional<DragItem> ControlDrop(RectControl& control, const QMimeData& data) {
+    // Files the window accepts reach the control under the drop as well.
+    return DropItems(data, control.AcceptsTextDrop(), [&control](const std::string& path) {
+        FolderItem file(path);
+        for (const auto& type : control.AcceptedFileTypes()) {
+            if (FileMatchesType(path, type)) return true;
+        }
+        return control.Owner().AcceptsFile(file);
+    });
+}
+
+}  // namespace
+
+bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            return Press(watched, event);
+        case QEvent::MouseButtonRelease:
+            if (swallowRelease_) {
+                swallowRelease_ = false;
+                return true;
+            }
+            return false;
+        case QEvent::ContextMenu:
+            if (swallowContextMenu_) {
+                swallowContextMenu_ = false;
+                return true;
+            }
+            return false;
+        case QEvent::KeyPress:
+            return watched == control_.Widget() ? Key(event) : false;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            auto* focus = static_cast<QFocusEvent*>(event);
+            if (watched != control_.Widget() || focus->reason() == Qt::PopupFocusReason)
+                return false;
+            RectControl& control = control_;
+            if (event->type() == QEvent::FocusIn)
+                Dispatch([&] { control.Event_GotFocus(); });
+            else
+                Dispatch([&] { control.Event_LostFocus(); });
+            return false;
+        }
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            // Controls that declared no drops keep what their widget does by itself (a text
+            // field takes dropped text).
+            if (!control_.AcceptsTextDrop() && control_.AcceptedFileTypes().empty()) return false;
+            return Drag(event);
+        default:
+            return false;
+    }
+}
+
+bool ControlEvents::Press(QObject* watched, QEvent* event) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    auto* source = qobject_cast<QWidget*>(watched);
+    QWidget* widget = control_.Widget();
+    if (!source || !widget) return false;
+    const QPoint at = source->mapTo(widget->window(), mouse->position().toPoint()) -
+                      widget->mapTo(widget->window(), QPoint(0, 0));
+    bool consumed = false;
+    RectControl& control = control_;
+    Dispatch([&] { consumed = control.Event_MouseDown(at.x(), at.y()); });
+    if (consumed) {
+        swallowRelease_ = true;
+        swallowContextMenu_ = true;
+    } else {
+        swallowContextMenu_ = false;
+    }
+    return consumed;
+}
+
+bool ControlEvents::Key(QEvent* event) {
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const auto key = KeyString(*keyEvent);
+    if (!key) return false;
+    bool consumed = false;
+    RectControl& control = control_;
+    Dispatch([&] { consumed = control.Event_KeyDown(*key); });
+    if (!consumed) Dispatch([&] { consumed = control.HandleUnconsumedKey(*key); });
+    return consumed;
+}
+
+bool ControlEvents::Drag(QEvent* event) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!drop->mimeData()) return true;
+    auto drag = ControlDrop(control_, *drop->mimeData());
+    if (!drag) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        RectControl& control = control_;
+        const int action = static_cast<int>(drop->dropAction());
+        Dispatch([&] { control.Event_DropObject(*drag, action); });
+    }
+    return true;
+}
+
+}  // namespace fw::detail

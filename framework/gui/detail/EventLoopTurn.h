@@ -1,0 +1,27 @@
+#pragma once
+
+namespace fw::detail {
+
+// The throttled turn installed into framework/core: pending events are processed when about
+// 15 ms have passed since the last turn ended.
+void ThrottledEventLoopTurn();
+
+// Work that has to be done before the event loop looks at anything (rows appended to lists
+// announced to their views). Registered callbacks run at every turn and before painting.
+class PendingWork {
+public:
+    virtual void RunPendingWork() = 0;
+    void SchedulePendingWork();
+    void CancelPendingWork();
+
+protected:
+    ~PendingWork();
+
+private:
+    friend void RunAllPendingWork();
+    bool scheduled_ = false;
+};
+
+void RunAllPendingWork();
+
+}  // namespace fw::detail

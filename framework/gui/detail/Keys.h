@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class QKeyEvent;
+
+namespace fw::detail {
+
+// The key as the system's KeyDown handlers see it, none for a lone modifier key.
+std::optional<std::string> KeyString(const QKeyEvent& event);
+
+}  // namespace fw::detail

@@ -1,0 +1,199 @@
+#include "framework/gui/detail/ListModel.h"
+
+#include <algorithm>
+
+#include "framework/core/Exceptions.h"
+#include "framework/gui/detail/Text.h"
+
+namespace fw::detail {
+
+void ListModel::Store(std::string_view text, std::uint64_t& offset, std::uint32_t& length) {
+    if (text.size() > UINT32_MAX) throw OutOfBoundsException("row text too long");
+    // Grows by half rather than doubling, which keeps the spare room of a large list small.
+    if (arena_.size() + text.size() > arena_.capacity())
+        arena_.reserve(std::max(arena_.size() + text.size(), arena_.capacity() * 3 / 2));
+    offset = arena_.size();
+    length = static_cast<std::uint32_t>(text.size());
+    arena_.append(text);
+}
+
+void ListModel::Append(std::string_view text) {
+    std::uint64_t offset;
+    std::uint32_t length;
+    Store(text, offset, length);
+    offsets_.push_back(offset);
+    lengths_.push_back(length);
+    selected_.push_back(0);
+    SchedulePendingWork();
+}
+
+void ListModel::AppendMany(const std::vector<std::string>& texts) {
+    offsets_.reserve(offsets_.size() + texts.size());
+    lengths_.reserve(lengths_.size() + texts.size());
+    selected_.reserve(selected_.size() + texts.size());
+    for (const auto& text : texts) {
+        std::uint64_t offset;
+        std::uint32_t length;
+        Store(text, offset, length);
+        offsets_.push_back(offset);
+        lengths_.push_back(length);
+        selected_.push_back(0);
+    }
+    SchedulePendingWork();
+}
+
+void ListModel::Replace(int row, std::string_view text) {
+    const auto r = static_cast<std::size_t>(row);
+    if (text.size() <= lengths_[r]) {
+        // Fits where the old text stood.
+        std::copy(text.begin(), text.end(),
+                  arena_.begin() + static_cast<std::ptrdiff_t>(offsets_[r]));
+        garbage_ += lengths_[r] - text.size();
+        lengths_[r] = static_cast<std::uint32_t>(text.size());
+    } else {
+        garbage_ += lengths_[r];
+        // The row may be the last one stored: then its text simply grows in place.
+        if (offsets_[r] + lengths_[r] == arena_.size()) {
+            garbage_ -= lengths_[r];
+            arena_.resize(offsets_[r]);
+        }
+        Store(text, offsets_[r], lengths_[r]);
+    }
+    CompactIfWasteful();
+    if (row < announced_) emit dataChanged(index(row), index(row));
+}
+
+void ListModel::Remove(int row) {
+    Announce();
+    beginRemoveRows(QModelIndex(), row, row);
+    const auto r = static_cast<std::ptrdiff_t>(row);
+    garbage_ += lengths_[static_cast<std::size_t>(row)];
+    if (selected_[static_cast<std::size_t>(row)]) --selCount_;
+    offsets_.erase(offsets_.begin() + r);
+    lengths_.erase(lengths_.begin() + r);
+    selected_.erase(selected_.begin() + r);
+    --announced_;
+    firstSelectedHint_ = std::min(firstSelectedHint_, row);
+    endRemoveRows();
+    CompactIfWasteful();
+}
+
+int ListModel::RemoveSelected() {
+    if (selCount_ == 0) return 0;
+    Announce();
+    beginResetModel();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < lengths_.size(); ++i) {
+        if (selected_[i]) {
+            garbage_ += lengths_[i];
+            continue;
+        }
+        offsets_[kept] = offsets_[i];
+        lengths_[kept] = lengths_[i];
+        ++kept;
+    }
+    const int removed = static_cast<int>(lengths_.size() - kept);
+    offsets_.resize(kept);
+    lengths_.resize(kept);
+    selected_.assign(kept, 0);
+    selCount_ = 0;
+    firstSelectedHint_ = 0;
+    announced_ = static_cast<int>(kept);
+    CompactIfWasteful();
+    endResetModel();
+    return removed;
+}
+
+void ListModel::Clear() {
+    CancelPendingWork();
+    beginResetModel();
+    arena_.clear();
+    arena_.shrink_to_fit();
+    garbage_ = 0;
+    offsets_ = {};
+    lengths_ = {};
+    selected_ = {};
+    selCount_ = 0;
+    firstSelectedHint_ = 0;
+    announced_ = 0;
+    endResetModel();
+}
+
+void ListModel::CompactIfWasteful() {
+    if (garbage_ < (1u << 20) || garbage_ < arena_.size() / 2) return;
+    std::string packed;
+    packed.reserve(arena_.size() - garbage_);
+    for (std::size_t i = 0; i < lengths_.size(); ++i) {
+        const std::uint64_t offset = packed.size();
+        packed.append(arena_, offsets_[i], lengths_[i]);
+        offsets_[i] = offset;
+    }
+    arena_.swap(packed);
+    garbage_ = 0;
+}
+
+void ListModel::SetSelected(int row, bool on) {
+    auto& flag = selected_[static_cast<std::size_t>(row)];
+    if ((flag != 0) == on) return;
+    flag = on ? 1 : 0;
+    selCount_ += on ? 1 : -1;
+    if (on) firstSelectedHint_ = std::min(firstSelectedHint_, row);
+}
+
+void ListModel::SelectRange(int first, int last) {
+    for (int row = std::max(first, 0); row <= last && row < Count(); ++row) SetSelected(row, true);
+}
+
+void ListModel::ClearSelection() {
+    std::fill(selected_.begin(), selected_.end(), 0);
+    selCount_ = 0;
+    firstSelectedHint_ = 0;
+}
+
+int ListModel::FirstSelected() const {
+    if (selCount_ == 0) return -1;
+    const int n = Count();
+    int row = std::min(firstSelectedHint_, n);
+    while (row < n && !selected_[static_cast<std::size_t>(row)]) ++row;
+    firstSelectedHint_ = row;
+    return row < n ? row : -1;
+}
+
+void ListModel::Announce() {
+    const int count = Count();
+    if (announced_ >= count) return;
+    beginInsertRows(QModelIndex(), announced_, count - 1);
+    announced_ = count;
+    endInsertRows();
+}
+
+void ListModel::SetHeading(const QString& heading) {
+    heading_ = heading;
+    emit headerDataChanged(Qt::Horizontal, 0, 0);
+}
+
+int ListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : announced_;
+}
+
+QVariant ListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= Count()) return {};
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return ToQtText(Row(index.row()));
+    return {};
+}
+
+QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole) return heading_;
+    return {};
+}
+
+Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsDragEnabled : Qt::NoItemFlags;
+}
+
+std::size_t ListModel::BytesHeld() const {
+    return arena_.capacity() + offsets_.capacity() * sizeof(std::uint64_t) +
+           lengths_.capacity() * sizeof(std::uint32_t) + selected_.capacity();
+}
+
+}  // namespace fw::detail

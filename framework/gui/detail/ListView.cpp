@@ -1,0 +1,225 @@
+#include "framework/gui/detail/ListView.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "framework/core/MsgBox.h"
+#include "framework/gui/Graphics.h"
+#include "framework/gui/Listbox.h"
+#include "framework/gui/Runtime.h"
+#include "framework/gui/detail/EventLoopTurn.h"
+#include "framework/gui/detail/ListModel.h"
+
+namespace fw::detail {
+
+ListView::ListView(Listbox& listbox, ListModel& model)
+    : listbox_(listbox), model_(model), header_(new QHeaderView(Qt::Horizontal, this)) {
+    setModel(&model);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTextElideMode(Qt::ElideRight);
+    setItemDelegate(new ListDelegate(listbox, model, *this));
+    setFocusPolicy(Qt::StrongFocus);
+    header_->setModel(&model);
+    header_->setStretchLastSection(true);
+    header_->setSectionsClickable(false);
+    header_->hide();
+}
+
+void ListView::SetHasHeading(bool on) {
+    hasHeading_ = on;
+    header_->setVisible(on);
+    updateGeometries();
+}
+
+void ListView::SetRowHeight(int height) {
+    rowHeight_ = height;
+    // Uniform sizes are cached from the first row; a new height needs a fresh layout.
+    setUniformItemSizes(false);
+    setUniformItemSizes(true);
+    scheduleDelayedItemsLayout();
+}
+
+int ListView::RowHeight() const {
+    return rowHeight_ > 0 ? rowHeight_ : fontMetrics().height() + 4;
+}
+
+void ListView::updateGeometries() {
+    const int headerHeight = hasHeading_ ? header_->sizeHint().height() : 0;
+    setViewportMargins(0, headerHeight, 0, 0);
+    if (hasHeading_) {
+        const QRect area = viewport()->geometry();
+        header_->setGeometry(area.left(), area.top() - headerHeight, area.width(), headerHeight);
+    }
+    QListView::updateGeometries();
+}
+
+void ListView::paintEvent(QPaintEvent* event) {
+    // Rows appended since the last turn are shown at once.
+    model_.Announce();
+    QListView::paintEvent(event);
+}
+
+void ListView::SelectOnly(int row) {
+    model_.ClearSelection();
+    if (row >= 0 && row < model_.Count()) model_.SetSelected(row, true);
+    viewport()->update();
+}
+
+void ListView::MoveCursor(int row, bool extend) {
+    model_.Announce();
+    const int count = model_.Count();
+    if (count == 0) return;
+    row = std::clamp(row, 0, count - 1);
+    if (extend && listbox_.SelectionType() == 1 && anchor_ >= 0) {
+        model_.ClearSelection();
+        model_.SelectRange(std::min(anchor_, row), std::max(anchor_, row));
+        cursor_ = row;
+    } else {
+        SelectOnly(row);
+        cursor_ = anchor_ = row;
+    }
+    scrollTo(model_.index(row));
+    viewport()->update();
+}
+
+void ListView::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    model_.Announce();
+    const QPoint pos = event->position().toPoint();
+    const int row = indexAt(pos).row();
+    const bool multi = listbox_.SelectionType() == 1;
+    const auto mods = event->modifiers();
+    pressPos_ = pos;
+    pressRow_ = row;
+    pendingClickRow_ = -1;
+    if (row < 0) {
+        if (!(mods & (Qt::ShiftModifier | Qt::ControlModifier))) SelectOnly(-1);
+        dragPossible_ = false;
+        return;
+    }
+    if (multi && (mods & Qt::ShiftModifier) && anchor_ >= 0) {
+        if (!(mods & Qt::ControlModifier)) model_.ClearSelection();
+        model_.SelectRange(std::min(anchor_, row), std::max(anchor_, row));
+        cursor_ = row;
+    } else if (multi && (mods & Qt::ControlModifier)) {
+        model_.SetSelected(row, !model_.Selected(row));
+        cursor_ = anchor_ = row;
+    } else if (model_.Selected(row) && event->button() == Qt::LeftButton) {
+        // A press on a selected row may start a drag of the whole selection; the click
+        // selects the row alone only when the button comes up without a drag.
+        pendingClickRow_ = row;
+        cursor_ = anchor_ = row;
+    } else {
+        SelectOnly(row);
+        cursor_ = anchor_ = row;
+    }
+    dragPossible_ =
+        event->button() == Qt::LeftButton && listbox_.EnableDrag() && model_.Selected(row);
+    viewport()->update();
+}
+
+void ListView::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton) || !dragPossible_) return;
+    if ((event->position().toPoint() - pressPos_).manhattanLength() <
+        QApplication::startDragDistance())
+        return;
+    dragPossible_ = false;
+    pendingClickRow_ = -1;
+    listbox_.StartDrag(pressRow_);
+}
+
+void ListView::mouseReleaseEvent(QMouseEvent*) {
+    if (pendingClickRow_ >= 0) SelectOnly(pendingClickRow_);
+    pendingClickRow_ = -1;
+    dragPossible_ = false;
+}
+
+void ListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
+
+void ListView::keyPressEvent(QKeyEvent* event) {
+    const bool extend = event->modifiers() & Qt::ShiftModifier;
+    const int page = std::max(1, viewport()->height() / std::max(1, RowHeight()));
+    const int from = cursor_ >= 0 ? cursor_ : -1;
+    switch (event->key()) {
+        case Qt::Key_Up:
+            MoveCursor(from < 0 ? 0 : from - 1, extend);
+            break;
+        case Qt::Key_Down:
+            MoveCursor(from + 1, extend);
+            break;
+        case Qt::Key_PageUp:
+            MoveCursor(from - page, extend);
+            break;
+        case Qt::Key_PageDown:
+            MoveCursor(from + page, extend);
+            break;
+        case Qt::Key_Home:
+            MoveCursor(0, extend);
+            break;
+        case Qt::Key_End:
+            MoveCursor(model_.Count() - 1, extend);
+            break;
+        default:
+            event->ignore();
+            return;
+    }
+    event->accept();
+}
+
+void ListView::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    viewport()->update();
+}
+
+void ListView::focusOutEvent(QFocusEvent* event) {
+    QListView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void ListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    const int row = index.row();
+    if (row < 0 || row >= model_.Count()) return;
+    const QRect rect = option.rect;
+    bool tookOver = false;
+    painter->save();
+    painter->translate(rect.topLeft());
+    painter->setClipRect(QRect(0, 0, rect.width(), rect.height()));
+    {
+        Graphics g(*painter, rect.width(), rect.height());
+        try {
+            tookOver = listbox_.Event_CellBackgroundPaint(g, row, 0);
+        } catch (...) {
+            // Reported once the paint is over: a message box inside a paint event would paint
+            // again underneath it.
+            QTimer::singleShot(
+                0, [failure = std::current_exception()] { HandleUnhandledException(failure); });
+        }
+    }
+    painter->restore();
+    const bool selected = model_.Selected(row);
+    const QPalette::ColorGroup group = view_.hasFocus() ? QPalette::Active : QPalette::Inactive;
+    if (selected && !tookOver)
+        painter->fillRect(rect, option.palette.color(group, QPalette::Highlight));
+    painter->setPen(
+        option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(option.font);
+    const QRect textRect = rect.adjusted(4, 0, -2, 0);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                      option.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()));
+}
+
+QSize ListDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
+    return {100, view_.RowHeight()};
+}
+
+}  // namespace fw::detail

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QListView>
+#include <QStyledItemDelegate>
+
+class QHeaderView;
+
+namespace fw {
+class Listbox;
+}
+
+namespace fw::detail {
+
+class ListModel;
+
+// The view of a Listbox. Selection lives in the model (one byte a row) instead of Qt's
+// selection model, whose ranges would cost memory and time per row at a million rows; the view
+// handles clicks, Shift and Ctrl clicks, the arrow keys and starting a drag itself.
+class ListView : public QListView {
+public:
+    ListView(Listbox& listbox, ListModel& model);
+
+    void SetHasHeading(bool on);
+    void SetRowHeight(int height);
+    int RowHeight() const;
+    int CursorRow() const { return cursor_; }
+    void SetCursorRow(int row) { cursor_ = anchor_ = row; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void updateGeometries() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void SelectOnly(int row);
+    void MoveCursor(int row, bool extend);
+
+    Listbox& listbox_;
+    ListModel& model_;
+    QHeaderView* header_;
+    bool hasHeading_ = false;
+    int rowHeight_ = -1;
+    int cursor_ = -1;
+    int anchor_ = -1;
+    int pressRow_ = -1;
+    int pendingClickRow_ = -1;
+    QPoint pressPos_;
+    bool dragPossible_ = false;
+};
+
+// Paints a row: the CellBackgroundPaint event first, then (unless it took over) the selection
+// highlight, then the text.
+class ListDelegate : public QStyledItemDelegate {
+public:
+    ListDelegate(Listbox& listbox, ListModel& model, ListView& view)
+        : QStyledItemDelegate(&view), listbox_(listbox), model_(model), view_(view) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    Listbox& listbox_;
+    ListModel& model_;
+    ListView& view_;
+};
+
+}  // namespace fw::detail

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QWidget>
+
+namespace fw {
+class Window;
+}
+
+namespace fw::detail {
+
+// The top-level widget of a window: reports closing and activation to its window.
+class WindowWidget : public QMainWindow {
+public:
+    explicit WindowWidget(Window& window) : window_(&window) {}
+    void ForgetWindow() { window_ = nullptr; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    Window* window_;
+};
+
+// The content area: the controls stand in it at their pixel places; presses and drops that no
+// control takes reach the window here.
+class ContentWidget : public QWidget {
+public:
+    explicit ContentWidget(Window& window);
+    void ForgetWindow() { window_ = nullptr; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    Window* window_;
+};
+
+}  // namespace fw::detail
