@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "framework/core/EventLoop.h"
-#include "framework/core/Exceptions.h"
 #include "framework/core/MsgBox.h"
 
 namespace {
@@ -29,13 +28,6 @@ TEST(Hooks, EventLoopTurnRunsOnlyWhenInstalled) {
     fw::SetEventLoopTurn(nullptr);
     fw::DoEvents();
     EXPECT_EQ(gTurns, 2);
-}
-
-TEST(Hooks, ExceptionsNameThemselves) {
-    EXPECT_STREQ(fw::NilObjectException().Name(), "NilObjectException");
-    EXPECT_STREQ(fw::TextConversionException("x").Name(), "TextConversionException");
-    const fw::RuntimeException& base = fw::OutOfBoundsException("x");
-    EXPECT_STREQ(base.Name(), "OutOfBoundsException");
 }
 
 }  // namespace

@@ -75,11 +75,4 @@ TEST(Fields, EverySearchStepGivesTheEventLoopATurn) {
     EXPECT_EQ(gTurns, 6);
 }
 
-TEST(Fields, LargeTextsStayLinearPerCall) {
-    std::string text;
-    for (int i = 0; i < 200000; ++i) text += "http://example.com/" + std::to_string(i) + "\r";
-    EXPECT_EQ(myNTFCF::MG_countFields(text, "\r"), 200001);
-    EXPECT_EQ(myNTFCF::MG_nthField(text, "\r", 200000), "http://example.com/199999");
-}
-
 }  // namespace
