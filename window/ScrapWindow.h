@@ -85,6 +85,26 @@ public:
     bool menu_SelDel_Action();
     bool menu_urlcopy_Action();
 
+    // ---- Generator page, URL extractor and editor page (ScrapWindow_Generator.cpp,
+    //      ScrapWindow_Extractor.cpp, ScrapWindow_Editor.cpp) ----
+
+    void MP_RenbanPreviw();
+    void allEditfield1_TextChange();
+    void allEditfield2_TextChange();
+    void allEditfield3_TextChange();
+    void allEditfield4_TextChange();
+    void allEditfield5_TextChange();
+    bool allEditfield1_KeyDown(const std::string& key);
+    void PushButton2_Action();
+
+    void PushButton1_Action();
+    void MP_URLlistUp(const std::string& text);
+
+    void BevelButton3_Action();
+    void BevelButton11_Action();
+    bool EditField2_MouseDown(std::int32_t x, std::int32_t y);
+    bool EditField1_MouseDown(std::int32_t x, std::int32_t y);
+
 private:
     void CreateControls0();
     void InstallPageHandlers();
@@ -94,4 +114,13 @@ private:
     void InstallListHandlers();
     SelListBox& ListBox1() const;
     void SelectEveryRow();
+
+    // ---- Generator page, URL extractor and editor page ----
+
+    void InstallGeneratorHandlers();
+    void InstallEditorHandlers();
+    // Replaces the editor's text with generated text, in pieces between event-loop turns.
+    void PutGeneratedTextInEditor(const std::string& text);
+    // Counts the fills of the editor, so that a fill overtaken by a newer one stops.
+    std::uint64_t editorFillSerial_ = 0;
 };

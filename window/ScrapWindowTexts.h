@@ -29,6 +29,14 @@ inline constexpr const char* kAddDownloadItemError = "Error<MP_AddDownloadItem>"
 inline constexpr const char* kSave = "書き出し...";
 inline constexpr const char* kSaveHelp = "URLリストをファイルに書き出します";
 inline constexpr const char* kExtract = "URL抽出";
+inline constexpr const char* kExtractDone = "URL抽出完了";
+inline constexpr const char* kSavePrompt = "Generated URL保存";
+inline constexpr const char* kSaveSuggestedName = "GeneratedURL.txt";
+inline constexpr const char* kSaveFolder = "Documents";
+inline constexpr const char* kSaveCreator = "ttxt";
+inline constexpr const char* kSaveType = "TEXT";
+// First line of the message when a save fails; the file and the reason follow.
+inline constexpr const char* kSaveFailed = "ファイルを保存できませんでした。";
 
 // Generator page.
 inline constexpr const char* kBeforeLabel = "連番前URL :";

@@ -263,4 +263,6 @@ void ScrapWindow::CreateControls0() {
 
     InstallPageHandlers();
     InstallListHandlers();
+    InstallGeneratorHandlers();
+    InstallEditorHandlers();
 }

@@ -1,0 +1,78 @@
+// The editor page: saving the editor's text, clearing it, and the edit context menu of the
+// editor and the memo field.
+#include <memory>
+#include <string>
+
+#include "engine/myglobal.h"
+#include "framework/core/MsgBox.h"
+#include "framework/gui/BevelButton.h"
+#include "framework/gui/FolderItem.h"
+#include "framework/gui/PushButton.h"
+#include "framework/gui/SaveAsDialog.h"
+#include "framework/gui/TextOutputStream.h"
+#include "window/EditCMenu.h"
+#include "window/ScrapWindow.h"
+#include "window/ScrapWindowTexts.h"
+#include "window/allEditfield.h"
+#include "window/myglobal_EditMenu.h"
+#include "window/urlEditfield.h"
+
+void ScrapWindow::InstallEditorHandlers() {
+    ControlNamed<urlEditfield>("EditField2").OnMouseDown = [this](int x, int y) {
+        return EditField2_MouseDown(x, y);
+    };
+    ControlNamed<fw::BevelButton>("BevelButton3").OnAction = [this] { BevelButton3_Action(); };
+    ControlNamed<fw::PushButton>("PushButton1").OnAction = [this] { PushButton1_Action(); };
+    ControlNamed<fw::BevelButton>("BevelButton11").OnAction = [this] { BevelButton11_Action(); };
+    ControlNamed<allEditfield>("EditField1").OnMouseDown = [this](int x, int y) {
+        return EditField1_MouseDown(x, y);
+    };
+}
+
+namespace {
+
+void ReportSaveFailure(const std::string& reason) {
+    fw::MsgBox(std::string(ScrapWindowTexts::kSaveFailed) + myglobal::CL + reason);
+}
+
+}  // namespace
+
+void ScrapWindow::BevelButton3_Action() {
+    if (ControlNamed<urlEditfield>("EditField2").Text().empty()) return;
+
+    fw::SaveAsDialog dialog;
+    const auto root = fw::Volume(0);
+    if (!root) throw fw::NilObjectException("no volume 0");
+    dialog.InitialDirectory = root->Child(ScrapWindowTexts::kSaveFolder);
+    dialog.PromptText = ScrapWindowTexts::kSavePrompt;
+    dialog.SuggestedFileName = ScrapWindowTexts::kSaveSuggestedName;
+    const auto file = dialog.ShowModalWithin(this);
+    if (!file) return;
+
+    // Everything goes to a temporary file that replaces the chosen one only when it was all
+    // written, so a failure leaves an existing file as it was, codes included; the user is
+    // told, rather than left to take a missing file for a saved one.
+    const auto stream = file->CreateTextFile();
+    if (!stream) {
+        ReportSaveFailure(file->LastErrorMessage());
+        return;
+    }
+    file->SetMacCreator(ScrapWindowTexts::kSaveCreator);
+    file->SetMacType(ScrapWindowTexts::kSaveType);
+    stream->Write(ControlNamed<urlEditfield>("EditField2").Text());
+    if (!stream->Close()) ReportSaveFailure(stream->LastErrorMessage());
+}
+
+void ScrapWindow::BevelButton11_Action() {
+    ControlNamed<urlEditfield>("EditField2").SetText("");
+}
+
+bool ScrapWindow::EditField2_MouseDown(std::int32_t /*x*/, std::int32_t /*y*/) {
+    return myglobal::MG_EditMenu(ControlNamed<urlEditfield>("EditField2"),
+                                 ControlNamed<EditCMenu>("EditCMenu1"));
+}
+
+bool ScrapWindow::EditField1_MouseDown(std::int32_t /*x*/, std::int32_t /*y*/) {
+    return myglobal::MG_EditMenu(ControlNamed<allEditfield>("EditField1"),
+                                 ControlNamed<EditCMenu>("EditCMenu1"));
+}
