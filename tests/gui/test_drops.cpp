@@ -1,0 +1,144 @@
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "framework/gui/BevelButton.h"
+#include "framework/gui/DragItem.h"
+#include "framework/gui/FileType.h"
+#include "framework/gui/FolderItem.h"
+#include "framework/gui/Listbox.h"
+#include "framework/gui/detail/ListView.h"
+#include "tests/gui/TestWindow.h"
+
+namespace {
+
+struct Seen {
+    std::vector<std::string> texts;
+    std::vector<std::string> files;
+};
+
+// Walks a drop's items as the system's handlers do.
+Seen Walk(fw::DragItem& item) {
+    Seen seen;
+    do {
+        if (item.TextAvailable()) seen.texts.push_back(item.Text());
+        if (item.FolderItemAvailable()) seen.files.push_back(item.FolderItem()->Name());
+    } while (item.NextItem());
+    return seen;
+}
+
+class DropTest : public GuiTest {
+protected:
+    void SetUp() override {
+        anyType.SetName("special/any");
+        anyType.SetMacType("????");
+        anyType.SetMacCreator("????");
+        anyType.Register();
+        ASSERT_TRUE(dir.isValid());
+        MakeWindow([&](TestWindow& tw) {
+            list = tw.NewControl<fw::Listbox>("ListBox1");
+            list->SetBounds(0, 0, 200, 200);
+            list->OnOpen = [this] { list->AcceptTextDrop(); };
+            list->OnDropObject = [&](fw::DragItem& item, int) { drops.push_back(Walk(item)); };
+            button = tw.NewControl<fw::BevelButton>("BevelButton1");
+            button->SetBounds(210, 0, 80, 22);
+            button->OnDropObject = [&](fw::DragItem& item, int) {
+                buttonDrops.push_back(Walk(item));
+            };
+        });
+    }
+    std::string File(const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName().toStdString();
+    }
+    QWidget* ListTarget() { return list->View()->viewport(); }
+
+    fw::FileType anyType;
+    QTemporaryDir dir;
+    fw::Listbox* list = nullptr;
+    fw::BevelButton* button = nullptr;
+    std::vector<Seen> drops, buttonDrops;
+};
+
+TEST_F(DropTest, DroppedTextArrivesAsOneItemWithTheSystemsLineEnds) {
+    struct Case {
+        QString text;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"a\nb\nc", "a\rb\rc"},
+        {"a\r\nb\r\n", "a\rb\r"},
+        {"a\rb", "a\rb"},
+        {"日本語\nhttp://x/", "日本語\rhttp://x/"},
+    };
+    for (const Case& c : cases) {
+        drops.clear();
+        QMimeData data;
+        data.setText(c.text);
+        EXPECT_TRUE(fwtest::Drop(ListTarget(), QPoint(20, 20), data));
+        ASSERT_EQ(drops.size(), 1u);
+        EXPECT_EQ(drops[0].texts, std::vector<std::string>{c.expected});
+        EXPECT_TRUE(drops[0].files.empty());
+    }
+}
+
+TEST_F(DropTest, DroppedFilesArriveAsFolderItemsWithoutTheirPathsAsText) {
+    const std::string a = File("a.txt", "http://x/1\n");
+    const std::string b = File("b.dat", "x");
+    list->Owner().AcceptFileDrop("special/any");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(a)),
+                  QUrl::fromLocalFile(QString::fromStdString(b))});
+    // What a file manager adds: the same files once more as text.
+    data.setText(QString::fromStdString(a) + "\n" +
+                 QUrl::fromLocalFile(QString::fromStdString(b)).toString());
+    EXPECT_TRUE(fwtest::Drop(ListTarget(), QPoint(20, 20), data));
+    ASSERT_EQ(drops.size(), 1u);
+    EXPECT_TRUE(drops[0].texts.empty());
+    EXPECT_EQ(drops[0].files, (std::vector<std::string>{"a.txt", "b.dat"}));
+}
+
+TEST_F(DropTest, FilesOfTypesNobodyAcceptsAreNotOffered) {
+    fw::FileType plain;
+    plain.SetName("text/plain");
+    plain.SetExtensions(".asc;.ascii;.text;.txt");
+    plain.SetMacType("TEXT");
+    plain.SetMacCreator("****");
+    plain.Register();
+    list->Owner().AcceptFileDrop("text/plain");
+    const std::string txt = File("list.TXT", "x");
+    const std::string png = File("pic.png", "x");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(txt)),
+                  QUrl::fromLocalFile(QString::fromStdString(png))});
+    EXPECT_TRUE(fwtest::Drop(ListTarget(), QPoint(20, 20), data));
+    ASSERT_EQ(drops.size(), 1u);
+    EXPECT_EQ(drops[0].files, std::vector<std::string>{"list.TXT"});
+    // Only an unaccepted file: the drop is refused.
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(QString::fromStdString(png))});
+    EXPECT_FALSE(fwtest::Drop(ListTarget(), QPoint(20, 20), other));
+    EXPECT_EQ(drops.size(), 1u);
+}
+
+TEST_F(DropTest, ControlsThatDeclareNoDropsRefuseThem) {
+    QMimeData data;
+    data.setText("http://x/");
+    EXPECT_FALSE(fwtest::Drop(button->Widget(), QPoint(5, 5), data));
+    button->AcceptTextDrop();
+    EXPECT_TRUE(fwtest::Drop(button->Widget(), QPoint(5, 5), data));
+    ASSERT_EQ(buttonDrops.size(), 1u);
+    EXPECT_EQ(buttonDrops[0].texts, std::vector<std::string>{"http://x/"});
+}
+
+TEST_F(DropTest, ADropWithNeitherTextNorFileIsRefused) {
+    QMimeData data;
+    data.setData("application/octet-stream", QByteArray(16, '\0'));
+    EXPECT_FALSE(fwtest::Drop(ListTarget(), QPoint(20, 20), data));
+    EXPECT_TRUE(drops.empty());
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "framework/gui/Clipboard.h"
+#include "framework/gui/EditField.h"
+#include "framework/gui/PushButton.h"
+#include "tests/gui/TestWindow.h"
+
+namespace {
+
+class EditFieldTest : public GuiTest {
+protected:
+    void SetUp() override {
+        MakeWindow([&](TestWindow& tw) {
+            single = tw.NewControl<fw::EditField>("allEditfield1");
+            single->SetBounds(10, 10, 200, 22);
+            multi = tw.NewControl<fw::EditField>("EditField2", fw::EditField::Lines::Multi);
+            multi->SetBounds(10, 40, 200, 100);
+            button = tw.NewControl<fw::PushButton>("PushButton2");
+            button->SetBounds(10, 150, 100, 20);
+            button->SetDefault(true);
+            button->OnAction = [this] { ++pushes; };
+        });
+    }
+    fw::EditField* single = nullptr;
+    fw::EditField* multi = nullptr;
+    fw::PushButton* button = nullptr;
+    int pushes = 0;
+};
+
+TEST_F(EditFieldTest, SelectionsCountCharactersWhateverTheirBytes) {
+    struct Case {
+        std::string text;
+        int start, length;
+        std::string selected;
+    };
+    const std::vector<Case> cases = {
+        {"日本語", 0, 3, "日本語"},
+        {"日本語", 1, 1, "本"},
+        {"aあ𠮷b", 2, 2, "𠮷b"},  // a character outside the BMP is one character
+        {"行1\r行2", 2, 2, "\r行"},
+    };
+    for (fw::EditField* field : {single, multi}) {
+        for (const Case& c : cases) {
+            if (!field->MultiLine() && c.text.find('\r') != std::string::npos) continue;
+            field->SetText(c.text);
+            field->SetSelStart(c.start);
+            field->SetSelLength(c.length);
+            EXPECT_EQ(field->SelStart(), c.start) << c.text;
+            EXPECT_EQ(field->SelLength(), c.length) << c.text;
+            EXPECT_EQ(field->SelText(), c.selected) << c.text;
+        }
+        field->SetText("日本語");
+        field->SetSelStart(3);
+        field->SetSelText("です");
+        EXPECT_EQ(field->Text(), "日本語です");
+        EXPECT_EQ(field->SelStart(), 5);
+    }
+}
+
+TEST_F(EditFieldTest, TextCrossesTheEdgeWithTheSystemsLineEnds) {
+    multi->SetText("a\rb\rc");
+    EXPECT_EQ(multi->PlainWidget()->toPlainText(), QString("a\nb\nc"));
+    EXPECT_EQ(multi->Text(), "a\rb\rc");
+    multi->PlainWidget()->setPlainText("x\ny");
+    EXPECT_EQ(multi->Text(), "x\ry");
+}
+
+TEST_F(EditFieldTest, SettingTextFromCodeRaisesTextChangeAsTypingDoes) {
+    std::vector<std::string> seen;
+    single->OnTextChange = [&] { seen.push_back(single->Text()); };
+    single->SetText("x[1-3]y");
+    single->SetText("x[1-3]y");  // the same text again still counts
+    single->SetFocus();
+    QTest::keyClicks(single->LineWidget(), "z");
+    EXPECT_EQ(seen, (std::vector<std::string>{"x[1-3]y", "x[1-3]y", "x[1-3]yz"}));
+}
+
+TEST_F(EditFieldTest, ReturnGoesToKeyDownFirstThenToTheDefaultButton) {
+    bool consume = true;
+    std::vector<std::string> keys;
+    single->OnKeyDown = [&](const std::string& key) {
+        keys.push_back(key);
+        return consume;
+    };
+    single->SetFocus();
+    QTest::keyClick(single->LineWidget(), Qt::Key_Return);
+    EXPECT_EQ(pushes, 0);
+    consume = false;
+    QTest::keyClick(single->LineWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(pushes, 1);
+    EXPECT_EQ(keys, (std::vector<std::string>{"\r", "\x03"}));
+    // In a multi-line field Return is a new line.
+    multi->SetFocus();
+    QTest::keyClick(multi->PlainWidget(), Qt::Key_Return);
+    EXPECT_EQ(pushes, 1);
+    EXPECT_EQ(multi->Text(), "\r");
+}
+
+TEST_F(EditFieldTest, SelChangeIsRaisedOnceForEachNewCaretOrSelection) {
+    single->SetText("http://x/ y");
+    int changes = 0;
+    single->OnSelChange = [&] { ++changes; };
+    single->SetSelStart(3);
+    single->SetSelStart(3);
+    single->SetSelLength(2);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(EditFieldTest, ClipboardTranslatesLineEndsBothWays) {
+    fw::Clipboard clipboard;
+    clipboard.SetText("a\rb");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("a\nb"));
+    QGuiApplication::clipboard()->setText("x\r\ny\nz");
+    EXPECT_TRUE(clipboard.TextAvailable());
+    EXPECT_EQ(clipboard.Text(), "x\ry\rz");
+    QGuiApplication::clipboard()->clear();
+    EXPECT_FALSE(clipboard.TextAvailable());
+}
+
+}  // namespace

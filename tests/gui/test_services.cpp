@@ -1,0 +1,129 @@
+#include <QTest>
+
+#include "framework/gui/ContextualMenu.h"
+#include "framework/gui/Dictionary.h"
+#include "framework/gui/EditField.h"
+#include "framework/gui/FileType.h"
+#include "framework/gui/Picture.h"
+#include "framework/gui/Services.h"
+#include "tests/gui/TestWindow.h"
+
+namespace {
+
+class ServicesTest : public GuiTest {};
+
+TEST_F(ServicesTest, ContextualClickIsTheRightButtonOrControlWithTheLeft) {
+    struct Case {
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers modifiers;
+        bool contextual;
+    };
+    const std::vector<Case> cases = {{Qt::RightButton, Qt::NoModifier, true},
+                                     {Qt::LeftButton, Qt::ControlModifier, true},
+                                     {Qt::LeftButton, Qt::NoModifier, false},
+                                     {Qt::LeftButton, Qt::ShiftModifier, false}};
+    fw::EditField* field = nullptr;
+    std::vector<bool> seen;
+    MakeWindow([&](TestWindow& tw) {
+        field = tw.NewControl<fw::EditField>("EditField1");
+        field->SetBounds(10, 10, 100, 22);
+        field->OnMouseDown = [&](int, int) {
+            seen.push_back(fw::IsContextualClick());
+            return true;
+        };
+    });
+    for (const Case& c : cases)
+        QTest::mouseClick(field->Widget(), c.button, c.modifiers, QPoint(5, 5));
+    ASSERT_EQ(seen.size(), cases.size());
+    for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(seen[i], cases[i].contextual) << i;
+}
+
+TEST_F(ServicesTest, ContextualMenuReportsTheChosenRowsText) {
+    fw::ContextualMenu* menu = nullptr;
+    std::vector<std::string> chosen;
+    MakeWindow([&](TestWindow& tw) {
+        menu = tw.NewControl<fw::ContextualMenu>("ContextualMenu1");
+        menu->OnAction = [&](const std::string& item) { chosen.push_back(item); };
+    });
+    fwtest::ContextMenuChooser chooser("全てを選択");
+    menu->AddRow("選択項目削除");
+    menu->AddSeparator();
+    menu->AddRow("全てを選択");
+    menu->Open();
+    chooser.Choose(std::nullopt);
+    menu->Open();
+    chooser.Choose("-");
+    menu->Open();
+    menu->DeleteAllRows();
+    menu->Open();
+    EXPECT_EQ(chosen, std::vector<std::string>{"全てを選択"});
+    ASSERT_EQ(chooser.Menus().size(), 4u);
+    EXPECT_EQ(chooser.Menus()[0], (std::vector<std::string>{"選択項目削除", "-", "全てを選択"}));
+    EXPECT_TRUE(chooser.Menus()[3].empty());
+}
+
+TEST_F(ServicesTest, ShowURLGoesThroughItsHook) {
+    fwtest::ShowURLRecorder urls;
+    fw::ShowURL("http://velkanth.example/");
+    EXPECT_EQ(urls.Urls(), std::vector<std::string>{"http://velkanth.example/"});
+}
+
+TEST_F(ServicesTest, CommandKeyIsCtrlOfTheLatestKeyEvent) {
+    fw::EditField* field = nullptr;
+    std::vector<bool> seen;
+    MakeWindow([&](TestWindow& tw) {
+        field = tw.NewControl<fw::EditField>("EditField1");
+        field->OnKeyDown = [&](const std::string&) {
+            seen.push_back(fw::Keyboard::AsyncCommandKey());
+            return true;
+        };
+    });
+    QTest::keyClick(field->Widget(), Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClick(field->Widget(), Qt::Key_B);
+    EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+}
+
+TEST_F(ServicesTest, DictionaryKeysIgnoreAsciiCaseAndKeepTheirOrder) {
+    fw::Dictionary d;
+    d.SetValue("http://B/", "1");
+    d.SetValue("http://a/", "2");
+    d.SetValue("HTTP://b/", "3");
+    EXPECT_EQ(d.Count(), 2);
+    EXPECT_EQ(d.Key(0), "http://B/");
+    EXPECT_EQ(d.Value("http://b/"), "3");
+    EXPECT_THROW(d.Value("x"), fw::KeyNotFoundException);
+    d.Remove("http://b/");
+    EXPECT_EQ(d.Key(0), "http://a/");
+    EXPECT_THROW(d.Key(1), fw::OutOfBoundsException);
+}
+
+TEST_F(ServicesTest, FileTypesLeaveTheRegistryWhenChangedOrReleased) {
+    const auto before = fw::RegisteredFileTypes().size();
+    {
+        fw::FileType type;
+        type.SetName("crc/text");
+        type.SetExtensions(".crc;.md5");
+        type.SetMacType("????");
+        type.SetMacCreator("????");
+        EXPECT_EQ(type.Register(), "crc/text");
+        const auto registered = fw::RegisteredFileTypes();
+        ASSERT_EQ(registered.size(), before + 1);
+        EXPECT_EQ(registered.back().extensions, ".crc;.md5");
+        EXPECT_TRUE(fw::FileMatchesType("/tmp/anything.bin", "crc/text"));
+        type.SetExtensions(".crc");
+        EXPECT_EQ(fw::RegisteredFileTypes().size(), before);
+        type.Register();
+    }
+    EXPECT_EQ(fw::RegisteredFileTypes().size(), before);
+}
+
+TEST_F(ServicesTest, MissingPicturesAreNilAndEveryRequestReadsTheResources) {
+    auto resources = fw::ResourceFile::Application();
+    ASSERT_NE(resources, nullptr);
+    const int reads = fw::ResourceFile::PictureReads();
+    EXPECT_EQ(resources->GetPicture(9999), nullptr);
+    EXPECT_EQ(resources->GetPicture(9999), nullptr);
+    EXPECT_EQ(fw::ResourceFile::PictureReads(), reads + 2);
+}
+
+}  // namespace

@@ -1,0 +1,192 @@
+#include <QMouseEvent>
+#include <QTest>
+
+#include "framework/gui/BevelButton.h"
+#include "framework/gui/Canvas.h"
+#include "framework/gui/PagePanel.h"
+#include "framework/gui/PushButton.h"
+#include "framework/gui/StaticText.h"
+#include "tests/gui/TestWindow.h"
+
+namespace {
+
+using Window = TestWindow;
+
+class WindowTest : public GuiTest {};
+
+TEST_F(WindowTest, EdgeLocksKeepDistancesWhenTheWindowIsResized) {
+    struct Case {
+        const char* name;
+        bool l, t, r, b;
+        int left, top, width, height;  // after shrinking by 119 x 19
+    };
+    const std::vector<Case> cases = {
+        {"all", true, true, true, true, 10, 20, 381, 141},
+        {"left-right-bottom", true, false, true, true, 10, 1, 381, 30},
+        {"right-bottom", false, false, true, true, -109, 1, 100, 30},
+        {"left-bottom", true, false, false, true, 10, 1, 100, 30},
+        {"right", false, false, true, false, -109, 20, 100, 30},
+        {"left", true, false, false, false, 10, 20, 100, 30},
+        {"none", false, false, false, false, 10, 20, 100, 30},
+    };
+    std::vector<fw::StaticText*> labels;
+    auto* w = MakeWindow([&](TestWindow& tw) {
+        tw.settings = {.Width = 519, .Height = 369, .MinWidth = 400, .MinHeight = 350};
+        tw.ApplySettings(tw.settings);
+        for (const Case& c : cases) {
+            auto* label = tw.NewControl<fw::StaticText>(c.name);
+            const bool tall = c.t && c.b;
+            label->SetBounds(10, 20, 500, tall ? 160 : 30);
+            label->SetLocks(c.l, c.t, c.r, c.b);
+            labels.push_back(label);
+        }
+    });
+    w->SetSize(400, 350);
+    fwtest::ProcessEvents();
+    EXPECT_EQ(w->Width(), 400);
+    EXPECT_EQ(w->Height(), 350);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        const bool tall = c.t && c.b;
+        const int width = (c.l && c.r) ? 381 : 500;
+        const int height = tall ? 141 : 30;
+        const int left = (c.r && !c.l) ? 10 - 119 : 10;
+        const int top = (c.b && !c.t) ? 20 - 19 : 20;
+        EXPECT_EQ(labels[i]->Left(), left) << c.name;
+        EXPECT_EQ(labels[i]->Top(), top) << c.name;
+        EXPECT_EQ(labels[i]->Width(), width) << c.name;
+        EXPECT_EQ(labels[i]->Height(), height) << c.name;
+    }
+    // Back at the size the places were laid out for, every control is where it started.
+    w->SetSize(519, 369);
+    for (auto* label : labels) EXPECT_EQ(label->Left(), 10);
+    // The minimum holds.
+    w->SetSize(10, 10);
+    EXPECT_EQ(w->Width(), 400);
+    EXPECT_EQ(w->Height(), 350);
+}
+
+TEST_F(WindowTest, ConstructRunsHooksThenOpensControlsThenWindowAndFindsItByName) {
+    std::vector<std::string> order;
+    auto* w = MakeWindow(
+        [&](TestWindow& tw) {
+            order.push_back("CreateControls");
+            auto* a = tw.NewControl<fw::StaticText>("A");
+            a->OnOpen = [&] { order.push_back("A.Open"); };
+            auto* b = tw.NewControl<fw::StaticText>("B");
+            b->OnOpen = [&] { order.push_back("B.Open"); };
+        },
+        "Named.Window");
+    order.insert(order.end(), w->events.begin(), w->events.end());
+    EXPECT_EQ(order, (std::vector<std::string>{"CreateControls", "A.Open", "B.Open", "Open"}));
+    EXPECT_EQ(fw::RuntimeGetImplicitWindow("Named.Window"), w);
+    EXPECT_EQ(fw::ImplicitWindow<TestWindow>("Named.Window"), w);
+    EXPECT_TRUE(w->Widget()->isVisible());
+    EXPECT_EQ(w->FindControl("missing"), nullptr);
+    EXPECT_THROW(w->ControlNamed<fw::StaticText>("missing"), fw::NilObjectException);
+    EXPECT_NO_THROW(w->ControlNamed<fw::StaticText>("A"));
+
+    w->Close();
+    EXPECT_EQ(w->events.back(), "Close");
+    EXPECT_FALSE(w->Widget()->isVisible());
+    EXPECT_EQ(fw::RuntimeGetImplicitWindow("Named.Window"), nullptr);
+    // The closed window's controls are still there for code that runs on.
+    EXPECT_EQ(w->ControlNamed<fw::StaticText>("A").Name(), "A");
+}
+
+TEST_F(WindowTest, ClosingThroughTheWindowSystemRaisesClose) {
+    auto* w = MakeWindow(nullptr);
+    w->Widget()->close();
+    EXPECT_EQ(w->events.back(), "Close");
+    EXPECT_FALSE(w->IsOpen());
+}
+
+TEST_F(WindowTest, PagePanelShowsOnlyTheControlsOfItsPage) {
+    fw::PagePanel* panel = nullptr;
+    std::vector<fw::StaticText*> onPage;
+    fw::StaticText* onWindow = nullptr;
+    MakeWindow([&](TestWindow& tw) {
+        panel = tw.NewControl<fw::PagePanel>("PagePanel1");
+        panel->SetBounds(0, 0, 300, 200);
+        panel->SetPageCount(3);
+        for (int page = 0; page < 3; ++page) {
+            auto* label = tw.NewControl<fw::StaticText>("L" + std::to_string(page));
+            label->SetPanel(panel, page);
+            onPage.push_back(label);
+        }
+        onWindow = tw.NewControl<fw::StaticText>("W");
+    });
+    for (int page : {2, 0, 1, 1}) {
+        panel->SetValue(page);
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(onPage[i]->Widget()->isVisible(), i == page) << page;
+        EXPECT_TRUE(onWindow->Widget()->isVisible());
+    }
+    // A control hidden by code stays hidden when its page comes back.
+    onPage[0]->SetVisible(false);
+    panel->SetValue(0);
+    EXPECT_FALSE(onPage[0]->Widget()->isVisible());
+    EXPECT_THROW(panel->SetValue(3), fw::OutOfBoundsException);
+}
+
+struct ClickWindow : TestWindow {
+    std::vector<std::pair<int, int>> presses;
+    bool Event_MouseDown(int x, int y) override {
+        presses.emplace_back(x, y);
+        return false;
+    }
+};
+
+TEST_F(WindowTest, ClicksOnCanvasAndLabelsReachTheWindow) {
+    auto* w = new ClickWindow;
+    fw::StaticText* label = nullptr;
+    w->build = [&](TestWindow& tw) {
+        auto* canvas = tw.NewControl<fw::Canvas>("Canvas1");
+        canvas->SetBounds(0, 0, 300, 200);
+        label = tw.NewControl<fw::StaticText>("StaticText1");
+        label->SetBounds(100, 50, 80, 20);
+    };
+    w->Construct("ClickWindow");
+    fwtest::ProcessEvents();
+    QWidget* content = w->Content();
+    ASSERT_TRUE(label->Widget()->geometry().contains(QPoint(110, 55)));
+    QTest::mouseClick(content, Qt::LeftButton, Qt::NoModifier, QPoint(110, 55));
+    QTest::mouseClick(content, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    EXPECT_EQ(w->presses, (std::vector<std::pair<int, int>>{{110, 55}, {20, 20}}));
+}
+
+TEST_F(WindowTest, ToggleBevelButtonKeepsItsValueAndIconAndRaisesAction) {
+    fw::BevelButton* button = nullptr;
+    int actions = 0;
+    MakeWindow([&](TestWindow& tw) {
+        button = tw.NewControl<fw::BevelButton>("BevelButton1");
+        button->SetBounds(10, 10, 100, 22);
+        button->SetButtonType(1);
+        button->SetCaption("URL List");
+        button->OnAction = [&] { ++actions; };
+    });
+    EXPECT_FALSE(button->Value());
+    QTest::mouseClick(button->Widget(), Qt::LeftButton);
+    EXPECT_TRUE(button->Value());
+    EXPECT_EQ(actions, 1);
+    button->SetValue(false);
+    EXPECT_FALSE(button->Value());
+    EXPECT_EQ(button->Caption(), "URL List");
+    EXPECT_EQ(button->Widget()->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(WindowTest, PushOnADisabledButtonDoesNothing) {
+    fw::PushButton* button = nullptr;
+    int actions = 0;
+    MakeWindow([&](TestWindow& tw) {
+        button = tw.NewControl<fw::PushButton>("PushButton2");
+        button->OnAction = [&] { ++actions; };
+    });
+    button->SetEnabled(false);
+    button->Push();
+    EXPECT_EQ(actions, 0);
+    button->SetEnabled(true);
+    button->Push();
+    EXPECT_EQ(actions, 1);
+}
+
+}  // namespace
