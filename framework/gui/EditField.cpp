@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "framework/gui/PushButton.h"
 #include "framework/gui/Runtime.h"
@@ -70,6 +71,29 @@ void EditField::SetText(const std::string& text) {
     settingText_ = false;
     Event_TextChange();
     RaiseSelChangeIfMoved();
+}
+
+void EditField::AppendText(const std::string& text) {
+    if (text.empty()) return;
+    const int start = SelStart();
+    const int length = SelLength();
+    settingText_ = true;
+    const QString qtext = detail::ToQtText(text);
+    if (line_) {
+        line_->setText(line_->text() + qtext);
+    } else {
+        QTextDocument* doc = plain_->document();
+        const bool undo = doc->isUndoRedoEnabled();
+        doc->setUndoRedoEnabled(false);
+        QTextCursor end(doc);
+        end.movePosition(QTextCursor::End);
+        end.insertText(qtext);
+        doc->setUndoRedoEnabled(undo);
+    }
+    settingText_ = false;
+    SetSelStart(start);
+    SetSelLength(length);
+    Event_TextChange();
 }
 
 int EditField::SelStart() const {

@@ -23,6 +23,10 @@ public:
     // Replaces the text; raises TextChange once, as typing does.
     void SetText(const std::string& text);
 
+    // Appends at the end, leaving the caret and selection where they are and no undo step;
+    // raises TextChange once. Long texts go in piece by piece this way without blocking.
+    void AppendText(const std::string& text);
+
     int SelStart() const;
     void SetSelStart(int start);
     int SelLength() const;

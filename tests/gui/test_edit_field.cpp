@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextDocument>
 
 #include "framework/gui/Clipboard.h"
 #include "framework/gui/EditField.h"
@@ -77,6 +78,23 @@ TEST_F(EditFieldTest, SettingTextFromCodeRaisesTextChangeAsTypingDoes) {
     single->SetFocus();
     QTest::keyClicks(single->LineWidget(), "z");
     EXPECT_EQ(seen, (std::vector<std::string>{"x[1-3]y", "x[1-3]y", "x[1-3]yz"}));
+}
+
+TEST_F(EditFieldTest, AppendTextAddsAtTheEndWithoutMovingTheSelection) {
+    for (fw::EditField* field : {single, multi}) {
+        int changes = 0;
+        field->OnTextChange = [&] { ++changes; };
+        field->SetText("日本");
+        field->SetSelStart(0);
+        field->SetSelLength(1);
+        changes = 0;
+        field->AppendText(field->MultiLine() ? "語\rx" : "語x");
+        EXPECT_EQ(field->Text(), field->MultiLine() ? "日本語\rx" : "日本語x");
+        EXPECT_EQ(field->SelStart(), 0);
+        EXPECT_EQ(field->SelLength(), 1);
+        EXPECT_EQ(changes, 1);
+    }
+    EXPECT_FALSE(multi->PlainWidget()->document()->isUndoAvailable());
 }
 
 TEST_F(EditFieldTest, ReturnGoesToKeyDownFirstThenToTheDefaultButton) {
