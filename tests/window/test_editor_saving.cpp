@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/gui/BevelButton.h"
+#include "framework/gui/FolderItem.h"
+#include "framework/gui/PagePanel.h"
+#include "tests/app/ShellFixture.h"
+#include "window/ScrapWindowTexts.h"
+#include "window/urlEditfield.h"
+
+namespace {
+
+std::string ReadBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "<missing>";
+    return f.readAll().toStdString();
+}
+
+void WriteBytes(const QString& path, const std::string& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// Files in the folder, hidden ones (a left-over temporary file) included.
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+class Saving : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        window->MP_KirikaeEditor();
+        ASSERT_TRUE(dir.isValid());
+        target = dir.filePath("GeneratedURL.txt");
+    }
+    urlEditfield& Editor() const { return window->ControlNamed<urlEditfield>("EditField2"); }
+    void ClickSave() {
+        QTest::mouseClick(window->ControlNamed<fw::BevelButton>("BevelButton3").Widget(),
+                          Qt::LeftButton);
+        fwtest::ProcessEvents();
+    }
+    QTemporaryDir dir;
+    QString target;
+};
+
+TEST_F(Saving, WritesTheEditorTextWithLineFeeds) {
+    struct Case {
+        std::string text;
+        std::string bytes;
+    };
+    const std::vector<Case> cases = {
+        {"http://a/1\rhttp://a/2\rhttp://a/3", "http://a/1\nhttp://a/2\nhttp://a/3"},
+        {"   ", "   "},
+        {"\r\r", "\n\n"},
+        {"one\r\ntwo\nthree", "one\ntwo\nthree"},
+        {"日本語のテキスト\r末尾", "日本語のテキスト\n末尾"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        fwtest::MsgBoxRecorder boxes;
+        fwtest::SaveDialogAnswer answer(target.toStdString());
+        Editor().SetText(c.text);
+        ClickSave();
+        ASSERT_EQ(answer.Dialogs().size(), 1u);
+        EXPECT_EQ(answer.Dialogs()[0].prompt, ScrapWindowTexts::kSavePrompt);
+        EXPECT_EQ(answer.Dialogs()[0].suggestedName, ScrapWindowTexts::kSaveSuggestedName);
+        EXPECT_EQ(ReadBytes(target), c.bytes);
+        EXPECT_EQ(Entries(dir.path()), QStringList{"GeneratedURL.txt"});
+        EXPECT_TRUE(boxes.Texts().empty());
+    }
+    // Type and creator codes go with the file where the file system keeps them.
+    fw::FolderItem saved(target.toStdString());
+    if (!saved.MacType().empty()) {
+        EXPECT_EQ(saved.MacType(), ScrapWindowTexts::kSaveType);
+        EXPECT_EQ(saved.MacCreator(), ScrapWindowTexts::kSaveCreator);
+    }
+}
+
+TEST_F(Saving, CancelAndEmptyEditorWriteNothing) {
+    fwtest::MsgBoxRecorder boxes;
+    {
+        fwtest::SaveDialogAnswer cancel(std::nullopt);
+        Editor().SetText("text");
+        ClickSave();
+        EXPECT_EQ(cancel.Dialogs().size(), 1u);
+    }
+    {
+        fwtest::SaveDialogAnswer answer(target.toStdString());
+        Editor().SetText("");
+        ClickSave();
+        EXPECT_TRUE(answer.Dialogs().empty());
+        // The clear button empties the editor; saving then does nothing either.
+        Editor().SetText("text");
+        QTest::mouseClick(window->ControlNamed<fw::BevelButton>("BevelButton11").Widget(),
+                          Qt::LeftButton);
+        EXPECT_EQ(Editor().Text(), "");
+        ClickSave();
+        EXPECT_TRUE(answer.Dialogs().empty());
+    }
+    EXPECT_TRUE(Entries(dir.path()).isEmpty());
+    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_EQ(window->ControlNamed<fw::PagePanel>("PagePanel1").Value(), 1);
+}
+
+// The message names the file and the reason, and an existing file keeps its bytes.
+void ExpectFailureReported(const fwtest::MsgBoxRecorder& boxes, const QString& target) {
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    const std::string& text = boxes.Texts()[0];
+    EXPECT_EQ(text.rfind(ScrapWindowTexts::kSaveFailed, 0), 0u) << text;
+    EXPECT_NE(text.find(target.toStdString()), std::string::npos) << text;
+}
+
+TEST_F(Saving, AFolderWithoutWritePermission) {
+    const QString folder = dir.filePath("locked");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString file = folder + "/GeneratedURL.txt";
+    WriteBytes(file, "old contents");
+    ASSERT_TRUE(QFile::setPermissions(
+        folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+    QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther);
+    fwtest::MsgBoxRecorder boxes;
+    fwtest::SaveDialogAnswer answer(file.toStdString());
+    Editor().SetText("new\rcontents");
+    // Permissions do not bind root, so a root test run saves as an ordinary user.
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(seteuid(65534), 0);
+    }
+    ClickSave();
+    if (root) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
+    ExpectFailureReported(boxes, file);
+    EXPECT_EQ(ReadBytes(file), "old contents");
+    EXPECT_EQ(Entries(folder), QStringList{"GeneratedURL.txt"});
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(Saving, APathThatVanished) {
+    const QString folder = dir.filePath("gone");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString file = folder + "/GeneratedURL.txt";
+    ASSERT_TRUE(QDir().rmdir(folder));
+    fwtest::MsgBoxRecorder boxes;
+    fwtest::SaveDialogAnswer answer(file.toStdString());
+    Editor().SetText("text");
+    ClickSave();
+    ExpectFailureReported(boxes, file);
+    EXPECT_FALSE(QFile::exists(folder));
+}
+
+TEST_F(Saving, AFullDisk) {
+    // A file-size limit makes writes fail as a full disk does, without a disk to fill.
+    WriteBytes(target, "old contents");
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    fwtest::MsgBoxRecorder boxes;
+    fwtest::SaveDialogAnswer answer(target.toStdString());
+    Editor().SetText(std::string(100000, 'u'));
+    ClickSave();
+
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
+    ExpectFailureReported(boxes, target);
+    EXPECT_EQ(ReadBytes(target), "old contents");
+    EXPECT_EQ(Entries(dir.path()), QStringList{"GeneratedURL.txt"});
+}
+
+}  // namespace

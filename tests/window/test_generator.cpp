@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "framework/gui/CheckBox.h"
+#include "framework/gui/PagePanel.h"
+#include "framework/gui/PushButton.h"
+#include "framework/gui/RadioButton.h"
+#include "framework/gui/StaticText.h"
+#include "tests/app/ShellFixture.h"
+#include "window/ScrapWindowTexts.h"
+#include "window/SelListBox.h"
+#include "window/allEditfield.h"
+#include "window/urlEditfield.h"
+
+namespace {
+
+// The opened window on its generator page, driven through the real fields and buttons.
+class Generator : public ShellTest {
+protected:
+    allEditfield& Field(const char* name) const { return window->ControlNamed<allEditfield>(name); }
+    fw::PushButton& Button() const { return window->ControlNamed<fw::PushButton>("PushButton2"); }
+    urlEditfield& Editor() const { return window->ControlNamed<urlEditfield>("EditField2"); }
+    SelListBox& List() const { return window->ControlNamed<SelListBox>("ListBox1"); }
+    int Page() const { return window->ControlNamed<fw::PagePanel>("PagePanel1").Value(); }
+    std::string Label() const { return window->ControlNamed<fw::StaticText>("StaticText1").Text(); }
+
+    void Type(const char* field, const QString& text) {
+        QWidget* w = Field(field).Widget();
+        w->setFocus();
+        QTest::keyClicks(w, text);
+        fwtest::ProcessEvents();
+    }
+    void ToList() {
+        QTest::mouseClick(window->ControlNamed<fw::RadioButton>("RadioButton1").Widget(),
+                          Qt::LeftButton);
+        ASSERT_TRUE(window->ControlNamed<fw::RadioButton>("RadioButton1").Value());
+    }
+    void Generate() {
+        QTest::mouseClick(Button().Widget(), Qt::LeftButton);
+        fwtest::ProcessEvents();
+    }
+    void SetPattern(const std::string& pattern) {
+        Field("allEditfield1").SetText(pattern);
+        fwtest::ProcessEvents();
+    }
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (int i = 0; i < List().ListCount(); ++i) rows.push_back(List().List(i));
+        return rows;
+    }
+};
+
+TEST_F(Generator, PatternIsComposedAsTheUserTypes) {
+    struct Step {
+        const char* field;
+        QString typed;
+        std::string pattern;
+        bool enabled;
+    };
+    const std::vector<Step> steps = {
+        {"allEditfield2", "x", "x", false},       {"allEditfield3", "1", "x[1-]", true},
+        {"allEditfield4", "3", "x[1-3]", true},   {"allEditfield5", "y", "x[1-3]y", true},
+        {"allEditfield2", "/", "x/[1-3]y", true},
+    };
+    EXPECT_FALSE(Button().Enabled());
+    for (const auto& s : steps) {
+        Type(s.field, s.typed);
+        EXPECT_EQ(Field("allEditfield1").Text(), s.pattern) << s.field;
+        EXPECT_EQ(Button().Enabled(), s.enabled) << s.pattern;
+    }
+}
+
+TEST_F(Generator, EmptyValuesLeaveOnlyTheTextAround) {
+    Type("allEditfield2", "a[");
+    Type("allEditfield5", "]b");
+    EXPECT_EQ(Field("allEditfield1").Text(), "a[]b");
+    EXPECT_TRUE(Button().Enabled());
+    Type("allEditfield3", "5");
+    EXPECT_EQ(Field("allEditfield1").Text(), "a[[5-]]b");
+    QTest::keyClick(Field("allEditfield3").Widget(), Qt::Key_Backspace);
+    fwtest::ProcessEvents();
+    EXPECT_EQ(Field("allEditfield1").Text(), "a[]b");
+}
+
+TEST_F(Generator, ButtonFollowsTheBracketsOfATypedPattern) {
+    struct Case {
+        QString typed;
+        bool enabled;
+    };
+    const std::vector<Case> cases = {
+        {"a[1-2]b", true}, {"x]y[", true}, {"a[1-2", false}, {"a]", false}, {"plain", false},
+    };
+    for (const auto& c : cases) {
+        Field("allEditfield1").SetText("");
+        Type("allEditfield1", c.typed);
+        EXPECT_EQ(Field("allEditfield1").Text(), c.typed.toStdString());
+        EXPECT_EQ(Button().Enabled(), c.enabled) << c.typed.toStdString();
+    }
+    // A part field typed afterwards replaces what was typed directly.
+    Type("allEditfield1", "a[1-2]b");
+    Type("allEditfield4", "9");
+    EXPECT_EQ(Field("allEditfield1").Text(), "[-9]");
+}
+
+TEST_F(Generator, IntoTheEditor) {
+    Type("allEditfield2", "x");
+    Type("allEditfield3", "1");
+    Type("allEditfield4", "3");
+    Type("allEditfield5", "y");
+    Editor().SetText("old text");
+    Generate();
+    EXPECT_EQ(Editor().Text(), "x1y\rx2y\rx3y");
+    EXPECT_EQ(Page(), 1);
+    EXPECT_TRUE(Editor().Visible());
+    EXPECT_EQ(List().ListCount(), 0);
+    // The fields stay as they were, so the same pattern can go again; the editor holds only
+    // the latest result.
+    EXPECT_EQ(Field("allEditfield1").Text(), "x[1-3]y");
+    SetPattern("z[8-9]");
+    Generate();
+    EXPECT_EQ(Editor().Text(), "z8\rz9");
+}
+
+TEST_F(Generator, IntoTheList) {
+    window->MP_AddDownloadItem("http://before/");
+    ToList();
+    SetPattern("x[1-3]y");
+    Generate();
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"http://before/", "x1y", "x2y", "x3y"}));
+    EXPECT_EQ(Label(), ScrapWindowTexts::kListCount + std::string("4"));
+    EXPECT_EQ(Page(), 0);
+    window->MP_KirikaeGenerator();
+    Generate();
+    EXPECT_EQ(List().ListCount(), 7);
+    EXPECT_EQ(List().List(6), "x3y");
+    EXPECT_EQ(Label(), ScrapWindowTexts::kListCount + std::string("7"));
+}
+
+TEST_F(Generator, PaddingFollowsTheCheckBox) {
+    struct Case {
+        bool pad;
+        std::string text;
+    };
+    const std::vector<Case> cases = {{true, "a08b\ra09b\ra10b"}, {false, "a8b\ra9b\ra10b"}};
+    SetPattern("a[8-10]b");
+    for (const auto& c : cases) {
+        window->ControlNamed<fw::CheckBox>("CheckBox1").SetValue(c.pad);
+        Generate();
+        EXPECT_EQ(Editor().Text(), c.text);
+    }
+}
+
+TEST_F(Generator, APatternThatYieldsNothing) {
+    struct Case {
+        std::string pattern;
+    };
+    const std::vector<Case> cases = {{"x[5-1]y"}, {"x[5]y"}, {"x]1-3["}};
+    for (const auto& c : cases) {
+        // Into the editor: it empties and is shown.
+        window->MP_KirikaeGenerator();
+        Editor().SetText("kept?");
+        SetPattern(c.pattern);
+        ASSERT_TRUE(Button().Enabled()) << c.pattern;
+        Generate();
+        EXPECT_EQ(Editor().Text(), "") << c.pattern;
+        EXPECT_EQ(Page(), 1) << c.pattern;
+    }
+    ToList();
+    for (const auto& c : cases) {
+        // Into the list: nothing changes and the generator stays in front.
+        window->MP_KirikaeGenerator();
+        SetPattern(c.pattern);
+        Generate();
+        EXPECT_EQ(List().ListCount(), 0) << c.pattern;
+        EXPECT_EQ(Page(), 2) << c.pattern;
+        EXPECT_EQ(Label(), ScrapWindowTexts::kListCount) << c.pattern;
+    }
+}
+
+TEST_F(Generator, ReturnAndEnterInThePatternFieldGenerateOnce) {
+    ToList();
+    Type("allEditfield1", "u[1-2]");
+    int expected = 0;
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        window->MP_KirikaeGenerator();
+        QTest::keyClick(Field("allEditfield1").Widget(), key);
+        fwtest::ProcessEvents();
+        expected += 2;
+        // The key is consumed: the default button does not answer it a second time.
+        EXPECT_EQ(List().ListCount(), expected);
+        EXPECT_EQ(Page(), 0);
+        EXPECT_EQ(Field("allEditfield1").Text(), "u[1-2]");
+    }
+}
+
+TEST_F(Generator, ReturnWithoutBracketsDoesNothing) {
+    Editor().SetText("unchanged");
+    Type("allEditfield1", "no range");
+    ASSERT_FALSE(Button().Enabled());
+    QTest::keyClick(Field("allEditfield1").Widget(), Qt::Key_Return);
+    fwtest::ProcessEvents();
+    EXPECT_EQ(Editor().Text(), "unchanged");
+    EXPECT_EQ(Page(), 2);
+}
+
+TEST_F(Generator, RefusedRangeIsReportedAndDeliversNothing) {
+    fwtest::MsgBoxRecorder boxes;
+    Editor().SetText("before");
+    SetPattern("x[1-2147483647]y");
+    Generate();
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0].rfind("Error<MG_MRList>", 0), 0u);
+    EXPECT_EQ(Editor().Text(), "");
+    EXPECT_EQ(Page(), 1);
+}
+
+}  // namespace
