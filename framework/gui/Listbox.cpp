@@ -58,7 +58,6 @@ int Listbox::RemoveSelectedRows() {
         view_->SetCursorRow(-1);
         if (lastIndex_ >= model_->Count()) lastIndex_ = model_->Count() - 1;
         // A reset puts the view back at the top; keep the user's place where it still exists.
-        view_->doItemsLayout();
         bar->setValue(std::min(scroll, bar->maximum()));
     }
     return removed;

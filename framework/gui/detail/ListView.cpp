@@ -4,7 +4,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "framework/core/MsgBox.h"
@@ -19,8 +21,12 @@ namespace fw::detail {
 ListView::ListView(Listbox& listbox, ListModel& model)
     : listbox_(listbox), model_(model), header_(new QHeaderView(Qt::Horizontal, this)) {
     setModel(&model);
-    setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::NoSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setAutoFillBackground(true);
+    connect(&model, &QAbstractItemModel::rowsInserted, this, [this] { RowsChanged(); });
+    connect(&model, &QAbstractItemModel::rowsRemoved, this, [this] { RowsChanged(); });
+    connect(&model, &QAbstractItemModel::modelReset, this, [this] { RowsChanged(); });
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTextElideMode(Qt::ElideRight);
     setItemDelegate(new ListDelegate(listbox, model, *this));
@@ -39,10 +45,46 @@ void ListView::SetHasHeading(bool on) {
 
 void ListView::SetRowHeight(int height) {
     rowHeight_ = height;
-    // Uniform sizes are cached from the first row; a new height needs a fresh layout.
-    setUniformItemSizes(false);
-    setUniformItemSizes(true);
-    scheduleDelayedItemsLayout();
+    RowsChanged();
+}
+
+void ListView::RowsChanged() {
+    updateGeometries();
+    viewport()->update();
+}
+
+int ListView::verticalOffset() const {
+    return verticalScrollBar()->value();
+}
+
+QRect ListView::visualRect(const QModelIndex& index) const {
+    if (!index.isValid()) return {};
+    const int h = RowHeight();
+    return {0, index.row() * h - verticalOffset(), viewport()->width(), h};
+}
+
+QModelIndex ListView::indexAt(const QPoint& point) const {
+    if (point.y() < 0) return {};
+    const int row = (point.y() + verticalOffset()) / RowHeight();
+    return row < model_.rowCount() ? model_.index(row) : QModelIndex();
+}
+
+void ListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    if (!index.isValid()) return;
+    const int h = RowHeight();
+    const int top = index.row() * h;
+    const int height = viewport()->height();
+    QScrollBar* bar = verticalScrollBar();
+    if (hint == PositionAtTop || (hint == EnsureVisible && top < bar->value()))
+        bar->setValue(top);
+    else if (hint == PositionAtBottom || (hint == EnsureVisible && top + h > bar->value() + height))
+        bar->setValue(top + h - height);
+    else if (hint == PositionAtCenter)
+        bar->setValue(top + h / 2 - height / 2);
+}
+
+void ListView::scrollContentsBy(int dx, int dy) {
+    viewport()->scroll(dx, dy);
 }
 
 int ListView::RowHeight() const {
@@ -56,13 +98,31 @@ void ListView::updateGeometries() {
         const QRect area = viewport()->geometry();
         header_->setGeometry(area.left(), area.top() - headerHeight, area.width(), headerHeight);
     }
-    QListView::updateGeometries();
+    const int h = RowHeight();
+    const int height = viewport()->height();
+    QScrollBar* bar = verticalScrollBar();
+    bar->setSingleStep(h);
+    bar->setPageStep(height);
+    bar->setRange(0, std::max(0, model_.rowCount() * h - height));
+    QAbstractItemView::updateGeometries();
 }
 
 void ListView::paintEvent(QPaintEvent* event) {
     // Rows appended since the last turn are shown at once.
     model_.Announce();
-    QListView::paintEvent(event);
+    QPainter painter(viewport());
+    const int h = RowHeight();
+    const QRect area = event->rect();
+    const int offset = verticalOffset();
+    const int first = std::max(0, (area.top() + offset) / h);
+    const int last = std::min(model_.rowCount() - 1, (area.bottom() + offset) / h);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex index = model_.index(row);
+        option.rect = visualRect(index);
+        itemDelegate()->paint(&painter, option, index);
+    }
 }
 
 void ListView::SelectOnly(int row) {
@@ -175,12 +235,12 @@ void ListView::keyPressEvent(QKeyEvent* event) {
 }
 
 void ListView::focusInEvent(QFocusEvent* event) {
-    QListView::focusInEvent(event);
+    QAbstractItemView::focusInEvent(event);
     viewport()->update();
 }
 
 void ListView::focusOutEvent(QFocusEvent* event) {
-    QListView::focusOutEvent(event);
+    QAbstractItemView::focusOutEvent(event);
     viewport()->update();
 }
 
