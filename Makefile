@@ -34,6 +34,14 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Starts the program once it is built; without a display there is nothing to show it on.
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ "$$QT_QPA_PLATFORM" != offscreen ]; then \
+	    echo "make run: no display here (DISPLAY and WAYLAND_DISPLAY are unset), so the window cannot be shown; the program is built at $(BUILD)/pavrine." >&2; \
+	    exit 1; \
+	fi
+	$(BUILD)/pavrine
+
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "app/Menu.h"
+#include "app/Pictures.h"
+#include "app/Startup.h"
+#include "engine/myglobal.h"
+#include "framework/gui/FileType.h"
+#include "framework/gui/Runtime.h"
+#include "framework/gui/Window.h"
+#include "tests/support/GuiTestSupport.h"
+#include "window/ScrapWindow.h"
+
+namespace {
+
+// What the program holds at one moment of its start or its end.
+struct Snapshot {
+    std::string step;
+    std::vector<std::string> fileTypes;
+    bool mainWindowOpen = false;
+    bool appObject = false;
+    bool menuInstance = false;
+    bool picturesCached = false;
+    std::string cl;
+};
+
+Snapshot Take(std::string step) {
+    Snapshot s;
+    s.step = std::move(step);
+    for (const auto& t : fw::RegisteredFileTypes()) s.fileTypes.push_back(t.name);
+    s.mainWindowOpen = fw::RuntimeGetImplicitWindow("ScrapWindow.ScrapWindow") != nullptr;
+    s.appObject = App::Instance() != nullptr;
+    s.menuInstance = Menu::ImplicitInstance() != nullptr;
+    s.picturesCached = !Pictures::back_permapic.Empty() && !Pictures::back2_permapic.Empty();
+    s.cl = myglobal::CL;
+    return s;
+}
+
+const std::vector<std::string> kTypesInOrder = {"text/plain", "text/ttro",   "www/msie",
+                                                "All",        "special/any", "crc/text"};
+
+struct ProgramRun {
+    std::vector<Snapshot> steps;
+    bool completed = false;
+    bool loopRan = false;
+};
+
+// Runs the program from the class registrations to the end of shut-down, from the state of a
+// fresh process (the run-time itself stays up for the next test). `inLoop` runs once the event
+// loop has started and has to end it.
+ProgramRun RunProgram(const std::function<void()>& inLoop) {
+    fw::RuntimeRegisterAppObject(nullptr);
+    Pictures::Exit();
+    myglobal::CL.clear();
+
+    ProgramRun run;
+    Startup::SetStepHook(
+        [&](std::string_view step) { run.steps.push_back(Take(std::string(step))); });
+    Startup::RegisterClasses();
+    QTimer::singleShot(0, [&] {
+        run.loopRan = true;
+        run.steps.push_back(Take("loop"));
+        inLoop();
+    });
+    run.completed = Startup::Main();
+    Startup::ShutDown();
+    Startup::SetStepHook(nullptr);
+    return run;
+}
+
+ScrapWindow& MainWindow() {
+    auto* w = dynamic_cast<ScrapWindow*>(fw::RuntimeGetImplicitWindow("ScrapWindow.ScrapWindow"));
+    if (!w) throw std::runtime_error("no main window");
+    return *w;
+}
+
+}  // namespace
+
+TEST(Startup, RegistersTheEightClassesInOrderAfterTheFrameworksOwn) {
+    Startup::RegisterClasses();
+    const std::vector<std::string> names = fw::RegisteredClassNames();
+    const std::vector<std::string> ours = {"Menu.Menu",
+                                           "App",
+                                           "allEditfield",
+                                           "urlEditfield",
+                                           "EditCMenu",
+                                           "SelListBox",
+                                           "ScrapWindow.ScrapWindow",
+                                           "applemenu.applemenu"};
+    ASSERT_GE(names.size(), ours.size());
+    const std::vector<std::string> last(names.end() - static_cast<long>(ours.size()), names.end());
+    EXPECT_EQ(last, ours);
+    // The framework's own come first (a shut-down earlier in this process forgets them).
+    if (names.size() > ours.size()) {
+        EXPECT_EQ(names.front(), "Application");
+    }
+}
+
+TEST(Startup, StartsAndShutsDownInItsFixedOrder) {
+    const ProgramRun run =
+        RunProgram([] { App::Instance()->GetMenuBar()->Lookup("FileQuit")->Action()->trigger(); });
+    EXPECT_TRUE(run.completed);
+    EXPECT_TRUE(run.loopRan);
+
+    struct Expect {
+        const char* step;
+        bool allTypes, mainWindowOpen, appObject, menuInstance, picturesCached;
+        const char* cl;
+    };
+    // The file types come before any window; the pictures are read while the main window builds
+    // its buttons; the line separator is set by the application's Open event in the loop.
+    // The framework keeps the application object (and so its bar) to the end of the process.
+    const Expect table[] = {
+        {"InitFileTypes", true, false, false, false, false, ""},
+        {"NewAppInstance", true, false, true, true, false, ""},
+        {"ApplicationAddMenuHandlers", true, false, true, true, false, ""},
+        {"MakeDefaultView", true, true, true, true, true, ""},
+        {"loop", true, true, true, true, true, "\r"},
+        {"Pictures", true, true, true, true, false, "\r"},
+        {"ModuleLists", true, false, true, true, false, "\r"},
+        {"FileTypes", false, false, true, true, false, "\r"},
+        {"Menu", false, false, true, false, false, "\r"},
+        {"CL", false, false, true, false, false, ""},
+    };
+    ASSERT_EQ(run.steps.size(), std::size(table));
+    for (std::size_t i = 0; i < std::size(table); ++i) {
+        const Expect& e = table[i];
+        const Snapshot& s = run.steps[i];
+        SCOPED_TRACE(e.step);
+        EXPECT_EQ(s.step, e.step);
+        EXPECT_EQ(s.fileTypes, e.allTypes ? kTypesInOrder : std::vector<std::string>{});
+        EXPECT_EQ(s.mainWindowOpen, e.mainWindowOpen);
+        EXPECT_EQ(s.appObject, e.appObject);
+        EXPECT_EQ(s.menuInstance, e.menuInstance);
+        EXPECT_EQ(s.picturesCached, e.picturesCached);
+        EXPECT_EQ(s.cl, e.cl);
+    }
+}
+
+TEST(Startup, WhenTheLoopRunsTheMainWindowIsShownWithTheMenuBar) {
+    bool visible = false;
+    std::vector<QString> menus;
+    const ProgramRun run = RunProgram([&] {
+        QMainWindow* widget = MainWindow().Widget();
+        visible = widget->isVisible();
+        for (QAction* a : widget->menuBar()->actions()) menus.push_back(a->text());
+        fw::Quit(0);
+    });
+    EXPECT_TRUE(run.completed);
+    EXPECT_TRUE(visible);
+    EXPECT_EQ(menus, (std::vector<QString>{"ファイル", "編集", "エクストラ"}));
+}
+
+// Every road out of the program ends the loop the same way and runs the whole shut-down.
+TEST(Startup, QuitsByTheQuitItemAndByClosingTheMainWindow) {
+    const struct {
+        const char* road;
+        std::function<void()> quit;
+    } roads[] = {
+        {"quit item",
+         [] { App::Instance()->GetMenuBar()->Lookup("FileQuit")->Action()->trigger(); }},
+        {"quit handler", [] { EXPECT_FALSE(App::Instance()->FileQuit_Action()); }},
+        {"close box", [] { MainWindow().Widget()->close(); }},
+        {"Close", [] { MainWindow().Close(); }},
+    };
+    for (const auto& road : roads) {
+        SCOPED_TRACE(road.road);
+        const ProgramRun run = RunProgram(road.quit);
+        EXPECT_TRUE(run.completed);
+        EXPECT_TRUE(fw::QuitRequested());
+        ASSERT_FALSE(run.steps.empty());
+        EXPECT_EQ(run.steps.back().step, "CL");
+    }
+}
+
+// A failure in a start-up step reaches the framework's handler, which names it; the event loop
+// is not entered and shut-down runs all the same.
+TEST(Startup, AFailureDuringStartUpIsReportedAndShutsDown) {
+    fwtest::MsgBoxRecorder boxes;
+    fw::RuntimeRegisterAppObject(nullptr);
+    std::vector<std::string> steps;
+    Startup::SetStepHook([&](std::string_view step) {
+        steps.emplace_back(step);
+        if (step == "ApplicationAddMenuHandlers") throw fw::NilObjectException("test failure");
+    });
+    Startup::RegisterClasses();
+    const bool completed = Startup::Main();
+    Startup::ShutDown();
+    Startup::SetStepHook(nullptr);
+
+    EXPECT_FALSE(completed);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find("NilObjectException"), std::string::npos);
+    EXPECT_EQ(steps, (std::vector<std::string>{"InitFileTypes", "NewAppInstance",
+                                               "ApplicationAddMenuHandlers", "Pictures",
+                                               "ModuleLists", "FileTypes", "Menu", "CL"}));
+    EXPECT_TRUE(fw::RegisteredFileTypes().empty());
+}
+
+// The Open event sets the line separator and the five edit captions the bar already carries.
+TEST(Startup, TheApplicationsOpenEventSetsTheLineSeparatorAndTheEditCaptions) {
+    std::string cl;
+    std::vector<std::string> captions;
+    RunProgram([&] {
+        cl = myglobal::CL;
+        const auto bar = App::Instance()->GetMenuBar();
+        for (const char* name : {"EditCut", "EditCopy", "EditPaste", "EditClear", "menu_All"})
+            captions.push_back(bar->Lookup(name)->Text());
+        fw::Quit(0);
+    });
+    EXPECT_EQ(cl, std::string(1, '\r'));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"カット", "コピー", "ペースト", "クリア", "全てを選択"}));
+}

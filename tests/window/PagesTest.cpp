@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "app/Pictures.h"
+#include "framework/gui/BevelButton.h"
+#include "framework/gui/CheckBox.h"
+#include "framework/gui/PagePanel.h"
+#include "framework/gui/RadioButton.h"
+#include "tests/app/ShellFixture.h"
+#include "window/SelListBox.h"
+#include "window/allEditfield.h"
+#include "window/urlEditfield.h"
+
+namespace {
+
+using Pages = ShellTest;
+
+const char* const kPageButtons[] = {"BevelButton1", "BevelButton2", "BevelButton4"};
+
+// The page button of each page: 0 the URL list, 1 the editor, 2 the generator.
+const char* ButtonOf(int page) {
+    return page == 0 ? "BevelButton1" : page == 1 ? "BevelButton2" : "BevelButton4";
+}
+
+void Click(ScrapWindow& w, const char* button) {
+    QTest::mouseClick(w.ControlNamed<fw::BevelButton>(button).Widget(), Qt::LeftButton);
+    fwtest::ProcessEvents();
+}
+
+// Exactly one page button is pressed, with the pressed face: the one of the page shown.
+void ExpectShown(ScrapWindow& w, int page) {
+    EXPECT_EQ(w.ControlNamed<fw::PagePanel>("PagePanel1").Value(), page);
+    for (const char* name : kPageButtons) {
+        SCOPED_TRACE(name);
+        auto& b = w.ControlNamed<fw::BevelButton>(name);
+        const bool own = std::string(name) == ButtonOf(page);
+        EXPECT_EQ(b.Value(), own);
+        EXPECT_EQ(b.Icon(), own ? back2() : back());
+    }
+    // The page's own controls are on screen, those of the other pages are not.
+    const struct {
+        const char* control;
+        int page;
+    } members[] = {{"ListBox1", 0},     {"BevelButton10", 0}, {"EditField2", 1},
+                   {"BevelButton3", 1}, {"allEditfield1", 2}, {"PushButton2", 2}};
+    for (const auto& m : members) {
+        SCOPED_TRACE(m.control);
+        auto& c = w.ControlNamed<fw::RectControl>(m.control);
+        EXPECT_EQ(c.ShownOnScreen(), m.page == page);
+        EXPECT_EQ(c.Widget()->isVisible(), m.page == page);
+    }
+}
+
+}  // namespace
+
+TEST_F(Pages, OpensOnTheGeneratorWithItsButtonPressed) {
+    ExpectShown(*window, 2);
+}
+
+TEST_F(Pages, ClicksOnThePageButtonsShowTheirPages) {
+    const struct {
+        std::vector<const char*> clicks;
+        int page;
+    } sequences[] = {
+        {{"BevelButton1"}, 0},
+        {{"BevelButton2"}, 1},
+        {{"BevelButton4"}, 2},
+        {{"BevelButton1", "BevelButton1"}, 0},
+        {{"BevelButton2", "BevelButton2", "BevelButton2"}, 1},
+        {{"BevelButton1", "BevelButton2", "BevelButton4", "BevelButton4"}, 2},
+        {{"BevelButton2", "BevelButton1", "BevelButton2", "BevelButton1"}, 0},
+    };
+    for (const auto& s : sequences) {
+        window->MP_KirikaeGenerator();
+        for (const char* b : s.clicks) {
+            SCOPED_TRACE(b);
+            Click(*window, b);
+            ExpectShown(*window, std::string(b) == "BevelButton1"   ? 0
+                                 : std::string(b) == "BevelButton2" ? 1
+                                                                    : 2);
+        }
+        ExpectShown(*window, s.page);
+    }
+}
+
+TEST_F(Pages, ThePageMethodsSwitchAsTheButtonsDo) {
+    const struct {
+        void (ScrapWindow::*method)();
+        int page;
+    } methods[] = {{&ScrapWindow::MP_KirikaeURLlist, 0},   {&ScrapWindow::MP_KirikaeEditor, 1},
+                   {&ScrapWindow::MP_KirikaeGenerator, 2}, {&ScrapWindow::MP_KirikaeEditor, 1},
+                   {&ScrapWindow::MP_KirikaeEditor, 1},    {&ScrapWindow::MP_KirikaeURLlist, 0}};
+    for (const auto& m : methods) {
+        (window->*m.method)();
+        ExpectShown(*window, m.page);
+    }
+}
+
+// Switching pages neither clears nor resets anything on any page.
+TEST_F(Pages, ContentsAreKeptAcrossSwitches) {
+    auto& list = window->ControlNamed<SelListBox>("ListBox1");
+    list.AddRow("http://x/1.jpg");
+    list.AddRow("http://x/2.jpg");
+    list.SetSelected(1, true);
+    auto& editor = window->ControlNamed<urlEditfield>("EditField2");
+    editor.SetText("http://a/\rhttp://b/");
+    // The part fields first: each change of one of them composes the pattern field anew.
+    const char* const fields[] = {"allEditfield2", "allEditfield3", "allEditfield4",
+                                  "allEditfield5", "allEditfield1"};
+    for (const char* f : fields)
+        window->ControlNamed<allEditfield>(f).SetText(std::string("値") + f);
+    window->ControlNamed<fw::CheckBox>("CheckBox1").SetValue(false);
+    window->ControlNamed<fw::RadioButton>("RadioButton1").SetValue(true);
+
+    for (const char* b : {"BevelButton1", "BevelButton2", "BevelButton4", "BevelButton2",
+                          "BevelButton1", "BevelButton4"})
+        Click(*window, b);
+
+    ASSERT_EQ(list.ListCount(), 2);
+    EXPECT_EQ(list.List(0), "http://x/1.jpg");
+    EXPECT_EQ(list.List(1), "http://x/2.jpg");
+    EXPECT_FALSE(list.Selected(0));
+    EXPECT_TRUE(list.Selected(1));
+    EXPECT_EQ(editor.Text(), "http://a/\rhttp://b/");
+    for (const char* f : fields)
+        EXPECT_EQ(window->ControlNamed<allEditfield>(f).Text(), std::string("値") + f);
+    EXPECT_FALSE(window->ControlNamed<fw::CheckBox>("CheckBox1").Value());
+    EXPECT_TRUE(window->ControlNamed<fw::RadioButton>("RadioButton1").Value());
+    EXPECT_FALSE(window->ControlNamed<fw::RadioButton>("RadioButton2").Value());
+}
