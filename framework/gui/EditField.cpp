@@ -1,5 +1,6 @@
 #include "framework/gui/EditField.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -16,6 +17,41 @@ namespace fw {
 using detail::CodePointsBefore;
 using detail::Utf16IndexOf;
 
+namespace {
+
+// QLineEdit drops its selection when it loses the focus; the system's fields keep SelStart and
+// SelLength as set whatever the focus does.
+class KeepingLineEdit : public QLineEdit {
+public:
+    bool* quiet = nullptr;
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        const int start = selectionStart();
+        const int length = static_cast<int>(selectedText().size());
+        const int cursor = cursorPosition();
+        *quiet = true;
+        QLineEdit::focusOutEvent(event);
+        if (start >= 0 && length > 0) {
+            // Puts the cursor back on the side it stood.
+            if (cursor == start)
+                setSelection(start + length, -length);
+            else
+                setSelection(start, length);
+        }
+        *quiet = false;
+    }
+};
+
+bool HasSurrogates(const QString& s) {
+    for (QChar c : s) {
+        if (c.isSurrogate()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 EditField::EditField(Window& owner, Lines lines) : RectControl(owner) {
     if (lines == Lines::Multi) {
         plain_ = new QPlainTextEdit;
@@ -23,7 +59,9 @@ EditField::EditField(Window& owner, Lines lines) : RectControl(owner) {
         plain_->setTabChangesFocus(true);
         SetWidget(plain_, plain_->viewport());
     } else {
-        line_ = new QLineEdit;
+        auto* line = new KeepingLineEdit;
+        line->quiet = &settingText_;
+        line_ = line;
         SetWidget(line_);
     }
     Connect();
@@ -41,6 +79,16 @@ void EditField::Connect() {
         QObject::connect(line_, &QLineEdit::cursorPositionChanged, line_, selChanged);
     } else {
         QObject::connect(plain_, &QPlainTextEdit::textChanged, plain_, textChanged);
+        // Positions convert between characters and UTF-16 units only while the text holds a
+        // character outside the BMP; otherwise they are the same numbers, at no cost.
+        QObject::connect(plain_->document(), &QTextDocument::contentsChange, plain_,
+                         [this](int position, int, int added) {
+                             if (astral_ || added <= 0) return;
+                             QTextCursor cursor(plain_->document());
+                             cursor.setPosition(position);
+                             cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+                             astral_ = HasSurrogates(cursor.selectedText());
+                         });
         QObject::connect(plain_, &QPlainTextEdit::selectionChanged, plain_, selChanged);
         QObject::connect(plain_, &QPlainTextEdit::cursorPositionChanged, plain_, selChanged);
     }
@@ -66,8 +114,10 @@ void EditField::SetText(const std::string& text) {
     const QString qtext = detail::ToQtText(text);
     if (line_)
         line_->setText(qtext);
-    else
+    else {
+        astral_ = HasSurrogates(qtext);
         plain_->setPlainText(qtext);
+    }
     settingText_ = false;
     Event_TextChange();
     RaiseSelChangeIfMoved();
@@ -75,13 +125,26 @@ void EditField::SetText(const std::string& text) {
 
 void EditField::AppendText(const std::string& text) {
     if (text.empty()) return;
-    const int start = SelStart();
-    const int length = SelLength();
-    settingText_ = true;
     const QString qtext = detail::ToQtText(text);
+    settingText_ = true;
+    // The selection is kept in Qt's own positions: nothing here costs more than the piece.
     if (line_) {
+        const int cursor = line_->cursorPosition();
+        const int from = line_->selectionStart();
+        const int length = static_cast<int>(line_->selectedText().size());
         line_->setText(line_->text() + qtext);
+        if (from >= 0 && length > 0) {
+            if (cursor == from)
+                line_->setSelection(from + length, -length);
+            else
+                line_->setSelection(from, length);
+        } else {
+            line_->setCursorPosition(cursor);
+        }
     } else {
+        const QTextCursor before = plain_->textCursor();
+        const int anchor = before.anchor();
+        const int position = before.position();
         QTextDocument* doc = plain_->document();
         const bool undo = doc->isUndoRedoEnabled();
         doc->setUndoRedoEnabled(false);
@@ -89,43 +152,55 @@ void EditField::AppendText(const std::string& text) {
         end.movePosition(QTextCursor::End);
         end.insertText(qtext);
         doc->setUndoRedoEnabled(undo);
+        // Only a cursor that stood at the very end has moved with the insertion.
+        QTextCursor after = plain_->textCursor();
+        if (after.anchor() != anchor || after.position() != position) {
+            after.setPosition(anchor);
+            after.setPosition(position, QTextCursor::KeepAnchor);
+            plain_->setTextCursor(after);
+        }
     }
     settingText_ = false;
-    SetSelStart(start);
-    SetSelLength(length);
     Event_TextChange();
+}
+
+int EditField::ToCharacters(int utf16) const {
+    if (line_) return CodePointsBefore(line_->text(), utf16);
+    return astral_ ? CodePointsBefore(plain_->toPlainText(), utf16) : utf16;
+}
+
+int EditField::ToUtf16(int characters) const {
+    characters = std::max(0, characters);
+    if (line_) return Utf16IndexOf(line_->text(), characters);
+    if (astral_) return Utf16IndexOf(plain_->toPlainText(), characters);
+    return std::min(characters, plain_->document()->characterCount() - 1);
 }
 
 int EditField::SelStart() const {
     if (line_) {
-        const int start =
-            line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
-        return CodePointsBefore(line_->text(), start);
+        return ToCharacters(line_->hasSelectedText() ? line_->selectionStart()
+                                                     : line_->cursorPosition());
     }
-    const QTextCursor cursor = plain_->textCursor();
-    return CodePointsBefore(plain_->toPlainText(), cursor.selectionStart());
+    return ToCharacters(plain_->textCursor().selectionStart());
 }
 
 int EditField::SelLength() const {
     if (line_) {
         if (!line_->hasSelectedText()) return 0;
-        const QString text = line_->text();
         const int start = line_->selectionStart();
-        return CodePointsBefore(text, start + static_cast<int>(line_->selectedText().size())) -
-               CodePointsBefore(text, start);
+        return ToCharacters(start + static_cast<int>(line_->selectedText().size())) -
+               ToCharacters(start);
     }
     const QTextCursor cursor = plain_->textCursor();
-    const QString text = plain_->toPlainText();
-    return CodePointsBefore(text, cursor.selectionEnd()) -
-           CodePointsBefore(text, cursor.selectionStart());
+    return ToCharacters(cursor.selectionEnd()) - ToCharacters(cursor.selectionStart());
 }
 
 void EditField::SetSelStart(int start) {
     if (line_) {
-        line_->setCursorPosition(Utf16IndexOf(line_->text(), std::max(0, start)));
+        line_->setCursorPosition(ToUtf16(start));
     } else {
         QTextCursor cursor = plain_->textCursor();
-        cursor.setPosition(Utf16IndexOf(plain_->toPlainText(), std::max(0, start)));
+        cursor.setPosition(ToUtf16(start));
         plain_->setTextCursor(cursor);
     }
     RaiseSelChangeIfMoved();
@@ -134,16 +209,14 @@ void EditField::SetSelStart(int start) {
 void EditField::SetSelLength(int length) {
     const int start = SelStart();
     length = std::max(0, length);
+    const int from = ToUtf16(start);
+    const int to = ToUtf16(start + length);
     if (line_) {
-        const QString text = line_->text();
-        const int from = Utf16IndexOf(text, start);
-        const int to = Utf16IndexOf(text, start + length);
         line_->setSelection(from, to - from);
     } else {
-        const QString text = plain_->toPlainText();
         QTextCursor cursor = plain_->textCursor();
-        cursor.setPosition(Utf16IndexOf(text, start));
-        cursor.setPosition(Utf16IndexOf(text, start + length), QTextCursor::KeepAnchor);
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
         plain_->setTextCursor(cursor);
     }
     RaiseSelChangeIfMoved();

@@ -67,10 +67,13 @@ public:
 private:
     void Connect();
     void RaiseSelChangeIfMoved();
+    int ToCharacters(int utf16) const;
+    int ToUtf16(int characters) const;
 
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* plain_ = nullptr;
     bool settingText_ = false;
+    bool astral_ = false;  // the multi-line text holds a character outside the BMP
     int lastSelStart_ = -1;
     int lastSelLength_ = -1;
 };

@@ -101,6 +101,16 @@ TEST_F(DropTest, DroppedFilesArriveAsFolderItemsWithoutTheirPathsAsText) {
     EXPECT_EQ(drops[0].files, (std::vector<std::string>{"a.txt", "b.dat"}));
 }
 
+TEST_F(DropTest, ALinkFromABrowserArrivesAsText) {
+    QMimeData data;
+    data.setText("http://x/a.jpg");
+    data.setUrls({QUrl("http://x/a.jpg")});
+    EXPECT_TRUE(fwtest::Drop(ListTarget(), QPoint(20, 20), data));
+    ASSERT_EQ(drops.size(), 1u);
+    EXPECT_EQ(drops[0].texts, std::vector<std::string>{"http://x/a.jpg"});
+    EXPECT_TRUE(drops[0].files.empty());
+}
+
 TEST_F(DropTest, FilesOfTypesNobodyAcceptsAreNotOffered) {
     fw::FileType plain;
     plain.SetName("text/plain");

@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -60,6 +61,21 @@ TEST_F(EditFieldTest, SelectionsCountCharactersWhateverTheirBytes) {
         EXPECT_EQ(field->Text(), "日本語です");
         EXPECT_EQ(field->SelStart(), 5);
     }
+}
+
+TEST_F(EditFieldTest, SelectionStaysAsSetWhenTheFocusMovesOn) {
+    single->SetText("メモ");
+    single->SetFocus();
+    single->SetSelStart(0);
+    single->SetSelLength(2);
+    multi->SetFocus();
+    EXPECT_EQ(single->SelStart(), 0);
+    EXPECT_EQ(single->SelLength(), 2);
+    multi->SetText("a𠮷b");
+    multi->SetSelStart(1);
+    multi->SetSelLength(2);
+    single->SetFocus();
+    EXPECT_EQ(multi->SelText(), "𠮷b");
 }
 
 TEST_F(EditFieldTest, TextCrossesTheEdgeWithTheSystemsLineEnds) {

@@ -16,12 +16,13 @@ namespace {
 // File managers put the dropped files' paths or URLs into text/plain as well; such text says
 // nothing the folder items do not.
 bool OnlyRestatesFiles(const QString& text, const QList<QUrl>& urls) {
-    if (urls.isEmpty()) return false;
     QStringList known;
     for (const QUrl& url : urls) {
-        known << url.toString() << url.toString(QUrl::FullyEncoded);
-        if (url.isLocalFile()) known << url.toLocalFile();
+        // Web addresses are what the text is about, not a restatement of files.
+        if (!url.isLocalFile()) continue;
+        known << url.toString() << url.toString(QUrl::FullyEncoded) << url.toLocalFile();
     }
+    if (known.isEmpty()) return false;
     bool any = false;
     for (const QString& line : text.split(QRegularExpression(QStringLiteral("[\r\n]+")))) {
         const QString trimmed = line.trimmed();
