@@ -69,6 +69,13 @@ void Listbox::DeleteAllRows() {
     lastIndex_ = -1;
 }
 
+void Listbox::MoveSelectedRows(int before) {
+    if (before < 0 || before > model_->Count())
+        throw OutOfBoundsException("row " + std::to_string(before) + " is not in the list");
+    model_->MoveSelected(before);
+    view_->SetCursorRow(model_->FirstSelected());
+}
+
 std::string Listbox::List(int row) const {
     CheckRow(row);
     return std::string(model_->Row(row));

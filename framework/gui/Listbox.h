@@ -35,6 +35,9 @@ public:
     // Removes every selected row in one pass; the others keep their order. Returns how many.
     int RemoveSelectedRows();
     void DeleteAllRows();
+    // Moves the selected rows, in their order, before the row `before` (ListCount for the end):
+    // what dragging rows within the list does when drag-reorder is on.
+    void MoveSelectedRows(int before);
 
     // Row text (column 0). Throws OutOfBoundsException for a bad index.
     std::string List(int row) const;

@@ -84,6 +84,42 @@ TEST_F(ListboxTest, SingleRowAccessorsFollowTheList) {
     EXPECT_EQ(list->SelCount(), 2);
 }
 
+TEST_F(ListboxTest, MovingSelectedRowsKeepsTheirOrder) {
+    struct Case {
+        std::vector<int> selected;
+        int before;
+        std::vector<std::string> rows;
+    };
+    const std::vector<Case> cases = {
+        {{3, 1}, 0, {"row1", "row3", "row0", "row2", "row4"}},
+        {{0, 1}, 5, {"row2", "row3", "row4", "row0", "row1"}},
+        {{2}, 2, {"row0", "row1", "row2", "row3", "row4"}},
+        {{0, 4}, 3, {"row1", "row2", "row0", "row4", "row3"}},
+    };
+    for (const Case& c : cases) {
+        list->DeleteAllRows();
+        Fill(5);
+        for (int row : c.selected) list->SetSelected(row, true);
+        list->MoveSelectedRows(c.before);
+        EXPECT_EQ(Rows(), c.rows) << c.before;
+        EXPECT_EQ(list->SelCount(), static_cast<int>(c.selected.size()));
+    }
+}
+
+TEST_F(ListboxTest, AnExceptionWhilePaintingIsReportedOnceAfterThePaint) {
+    Fill(20);
+    fwtest::ProcessEvents();
+    fwtest::MsgBoxRecorder boxes;
+    list->OnCellBackgroundPaint = [](fw::Graphics&, int, int) -> bool {
+        throw fw::NilObjectException();
+    };
+    list->View()->viewport()->repaint();
+    EXPECT_TRUE(boxes.Texts().empty());
+    fwtest::ProcessEvents();
+    EXPECT_EQ(boxes.Texts().size(), 1u);
+    list->OnCellBackgroundPaint = nullptr;
+}
+
 TEST_F(ListboxTest, AppendedRowsReachTheViewAtTheNextTurn) {
     Fill(1000);
     EXPECT_EQ(list->ListCount(), 1000);

@@ -10,10 +10,12 @@
 #include "framework/gui/Control.h"
 #include "framework/gui/FileType.h"
 #include "framework/gui/FolderItem.h"
+#include "framework/gui/Listbox.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
 #include "framework/gui/detail/DropSupport.h"
 #include "framework/gui/detail/Keys.h"
+#include "framework/gui/detail/ListView.h"
 
 namespace fw::detail {
 namespace {
@@ -115,6 +117,14 @@ bool ControlEvents::Drag(QEvent* event) {
     drop->acceptProposedAction();
     if (event->type() == QEvent::Drop) {
         RectControl& control = control_;
+        // Rows dragged within their own list move there when the list allows reordering; the
+        // drop is raised all the same.
+        auto* list = dynamic_cast<Listbox*>(&control);
+        if (list && list->EnableDragReorder() && drop->source() == list->View()) {
+            const QModelIndex at = list->View()->indexAt(drop->position().toPoint());
+            const int before = at.isValid() ? at.row() : list->ListCount();
+            Dispatch([&] { list->MoveSelectedRows(before); });
+        }
         const int action = static_cast<int>(drop->dropAction());
         Dispatch([&] { control.Event_DropObject(*drag, action); });
     }

@@ -104,6 +104,38 @@ int ListModel::RemoveSelected() {
     return removed;
 }
 
+void ListModel::MoveSelected(int before) {
+    if (selCount_ == 0) return;
+    Announce();
+    beginResetModel();
+    const std::size_t n = lengths_.size();
+    const std::size_t cut = static_cast<std::size_t>(std::clamp(before, 0, Count()));
+    std::vector<std::size_t> order;
+    order.reserve(n);
+    for (std::size_t i = 0; i < cut; ++i) {
+        if (!selected_[i]) order.push_back(i);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (selected_[i]) order.push_back(i);
+    }
+    for (std::size_t i = cut; i < n; ++i) {
+        if (!selected_[i]) order.push_back(i);
+    }
+    std::vector<std::uint64_t> offsets(n);
+    std::vector<std::uint32_t> lengths(n);
+    std::vector<std::uint8_t> selected(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        offsets[k] = offsets_[order[k]];
+        lengths[k] = lengths_[order[k]];
+        selected[k] = selected_[order[k]];
+    }
+    offsets_.swap(offsets);
+    lengths_.swap(lengths);
+    selected_.swap(selected);
+    firstSelectedHint_ = 0;
+    endResetModel();
+}
+
 void ListModel::Clear() {
     CancelPendingWork();
     beginResetModel();

@@ -23,6 +23,9 @@ public:
     void Replace(int row, std::string_view text);
     void Remove(int row);
     int RemoveSelected();
+    // Moves the selected rows, in their order, to stand before the row `before` (a row index
+    // of the list as it is now; Count() for the end).
+    void MoveSelected(int before);
     void Clear();
 
     bool Selected(int row) const { return selected_[row] != 0; }

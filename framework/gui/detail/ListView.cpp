@@ -258,10 +258,16 @@ void ListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         try {
             tookOver = listbox_.Event_CellBackgroundPaint(g, row, 0);
         } catch (...) {
-            // Reported once the paint is over: a message box inside a paint event would paint
-            // again underneath it.
-            QTimer::singleShot(
-                0, [failure = std::current_exception()] { HandleUnhandledException(failure); });
+            // Reported once the paint is over (a message box inside a paint event would paint
+            // again underneath it), and once for all the rows of one paint.
+            static bool reportPending = false;
+            if (!reportPending) {
+                reportPending = true;
+                QTimer::singleShot(0, [failure = std::current_exception()] {
+                    reportPending = false;
+                    HandleUnhandledException(failure);
+                });
+            }
         }
     }
     painter->restore();
