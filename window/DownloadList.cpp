@@ -1,18 +1,38 @@
 #include "window/DownloadList.h"
 
+#include <iostream>
 #include <vector>
 
 #include "engine/myglobal.h"
 #include "framework/core/EventLoop.h"
+#include "framework/core/MsgBox.h"
 #include "framework/core/Strings.h"
 
 namespace DownloadList {
 
 std::optional<std::string> AcceptedRow(std::string entry) {
-    if (fw::StrEq(fw::Left(entry, 5), "http:")) return entry;
-    if (fw::StrEq(fw::Left(entry, 4), "ttp:")) return "h" + entry;
-    if (fw::StrEq(fw::Left(entry, 4), "ftp:")) return entry;
+    // The first five characters once: expanded lines test millions of entries.
+    const std::string head = fw::Left(entry, 5);
+    if (fw::StrEq(head, "http:")) return entry;
+    const std::string head4 = fw::Left(head, 4);
+    if (fw::StrEq(head4, "ttp:")) return "h" + entry;
+    if (fw::StrEq(head4, "ftp:")) return entry;
     return std::nullopt;
+}
+
+FirstMessageOnly::FirstMessageOnly()
+    : previous_(fw::SetMsgBoxHook([this](const std::string& text) {
+          if (shown_) return;
+          shown_ = true;
+          if (previous_) {
+              previous_(text);
+          } else {
+              std::cerr << text << '\n';
+          }
+      })) {}
+
+FirstMessageOnly::~FirstMessageOnly() {
+    fw::SetMsgBoxHook(std::move(previous_));
 }
 
 void ReadLine(const fw::EncodedText& line, const std::function<void(const std::string&)>& add) {

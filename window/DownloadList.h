@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/core/MsgBox.h"
 #include "framework/core/TextEncoding.h"
 
 // The download-list reader's rules that need no widgets: cutting a text into its lines, reading
@@ -35,6 +36,21 @@ void ForEachLine(std::string_view text, std::string_view separator, F&& line) {
 // "h" in front when it begins with "ttp:", nothing otherwise ("https:" included). The prefixes
 // are compared as characters with the system's string equality, so "HTTP:" is accepted.
 std::optional<std::string> AcceptedRow(std::string entry);
+
+// While it lives, only the first message box is shown. A download list can hold thousands of
+// refused ranges (a binary file dropped by mistake holds them by chance), and a box for each
+// would keep the user clicking long after the read has ended.
+class FirstMessageOnly {
+public:
+    FirstMessageOnly();
+    ~FirstMessageOnly();
+    FirstMessageOnly(const FirstMessageOnly&) = delete;
+    FirstMessageOnly& operator=(const FirstMessageOnly&) = delete;
+
+private:
+    bool shown_ = false;
+    fw::MsgBoxHook previous_;
+};
 
 // Reads one line of a download list: converted to UTF-8 and trimmed; a line holding a range is
 // expanded without padding and every accepted expansion handed to `add`, in order; a plain line

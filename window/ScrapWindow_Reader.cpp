@@ -10,6 +10,7 @@
 #include "window/SelListBox.h"
 
 void ScrapWindow::MP_ReadDownloadList(fw::EncodedText text) {
+    const DownloadList::FirstMessageOnly oneMessage;
     // The text is this call's own: a turn of the event loop may start another read or change
     // the list, and the lines still to come are read all the same.
     DownloadList::ForEachLine(text.bytes, myglobal::CL, [&](std::string_view line) {
@@ -38,6 +39,7 @@ void ScrapWindow::ListBox1_DropObject(fw::DragItem& obj, std::int32_t /*action*/
     if (obj.FolderItemAvailable()) {
         // One line per call keeps a large file linear.
         if (auto stream = obj.FolderItem()->OpenAsTextFile()) {
+            const DownloadList::FirstMessageOnly oneMessage;
             while (!stream->Eof()) {
                 MP_ReadDownloadList(stream->ReadLine());
                 fw::DoEvents();
