@@ -19,13 +19,20 @@ using detail::Utf16IndexOf;
 
 namespace {
 
-// QLineEdit drops its selection when it loses the focus; the system's fields keep SelStart and
-// SelLength as set whatever the focus does.
+// QLineEdit drops its selection when it loses the focus, and when its window is activated
+// while it has none; the system's fields keep SelStart and SelLength as set whatever the focus
+// does.
 class KeepingLineEdit : public QLineEdit {
 public:
     bool* quiet = nullptr;
 
 protected:
+    bool event(QEvent* event) override {
+        // QLineEdit's own handling of activation only deselects.
+        if (event->type() == QEvent::WindowActivate) return QWidget::event(event);
+        return QLineEdit::event(event);
+    }
+
     void focusOutEvent(QFocusEvent* event) override {
         const int start = selectionStart();
         const int length = static_cast<int>(selectedText().size());

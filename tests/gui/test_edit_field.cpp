@@ -78,6 +78,32 @@ TEST_F(EditFieldTest, SelectionStaysAsSetWhenTheFocusMovesOn) {
     EXPECT_EQ(multi->SelText(), "𠮷b");
 }
 
+TEST_F(EditFieldTest, SelectionSetBeforeTheWindowShowsSurvivesTheShowing) {
+    struct MemoWindow : TestWindow {
+        void Event_Open() override {
+            auto& memo = ControlNamed<fw::EditField>("EditField1");
+            memo.SetSelStart(0);
+            memo.SetSelLength(2);
+        }
+    };
+    auto* w = new MemoWindow;
+    w->build = [](TestWindow& tw) {
+        auto* other = tw.NewControl<fw::EditField>("allEditfield2");
+        other->SetBounds(10, 10, 100, 22);
+        other->SetTabIndex(1);
+        auto* memo = tw.NewControl<fw::EditField>("EditField1");
+        memo->SetBounds(592, 20, 239, 22);
+        memo->SetLocks(false, false, true, false);
+        memo->SetTabIndex(4);
+        memo->SetText("メモ");
+    };
+    w->Construct("MemoWindow");
+    fwtest::ProcessEvents();
+    auto& memo = w->ControlNamed<fw::EditField>("EditField1");
+    EXPECT_EQ(memo.SelStart(), 0);
+    EXPECT_EQ(memo.SelLength(), 2);
+}
+
 TEST_F(EditFieldTest, TextCrossesTheEdgeWithTheSystemsLineEnds) {
     multi->SetText("a\rb\rc");
     EXPECT_EQ(multi->PlainWidget()->toPlainText(), QString("a\nb\nc"));
