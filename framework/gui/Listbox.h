@@ -97,8 +97,8 @@ public:
     // Tells the view of rows appended since the last time (the event-loop turn calls it).
     void FlushPendingRows();
 
+    // The Qt view (tests drive it directly).
     detail::ListView* View() const { return view_; }
-    detail::ListModel& Model() const { return *model_; }
 
 private:
     friend class detail::ListView;

@@ -223,9 +223,4 @@ Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsDragEnabled : Qt::NoItemFlags;
 }
 
-std::size_t ListModel::BytesHeld() const {
-    return arena_.capacity() + offsets_.capacity() * sizeof(std::uint64_t) +
-           lengths_.capacity() * sizeof(std::uint32_t) + selected_.capacity();
-}
-
 }  // namespace fw::detail

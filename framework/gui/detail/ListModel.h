@@ -46,9 +46,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Bytes held for the rows (the arena and the per-row tables), for measuring.
-    std::size_t BytesHeld() const;
-
 private:
     void Store(std::string_view text, std::uint64_t& offset, std::uint32_t& length);
     void CompactIfWasteful();
