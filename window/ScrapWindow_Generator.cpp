@@ -1,5 +1,6 @@
 // The generator page: the pattern composed from the four part fields, the generate button
 // and where its URLs go.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -92,10 +93,40 @@ void ScrapWindow::PushButton2_Action() {
     MP_KirikaeURLlist();
 }
 
+namespace {
+
+// Bytes that go into the editor between two event-loop turns: small enough for the field to
+// take in a few milliseconds, large enough that a million lines need few turns.
+constexpr std::size_t kEditorPiece = 64 * 1024;
+
+// Where the piece that starts at `from` ends: on a character boundary, and not between a CR
+// and a LF, which the field would read as two line ends.
+std::size_t PieceEnd(const std::string& text, std::size_t from) {
+    std::size_t end = std::min(text.size(), from + kEditorPiece);
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    if (end < text.size() && text[end] == '\n' && text[end - 1] == '\r') ++end;
+    return end;
+}
+
+}  // namespace
+
 void ScrapWindow::PutGeneratedTextInEditor(const std::string& text) {
-    // The field is hidden while the possibly long text goes in.
-    auto& editor = ControlNamed<urlEditfield>("EditField2");
-    editor.SetVisible(false);
-    editor.SetText(text);
-    editor.SetVisible(true);
+    // The field is hidden while the possibly long text goes in. A long text goes in piece by
+    // piece with a turn of the event loop between, so the window keeps answering; a newer
+    // generation (the user may press the button again meanwhile) takes over the field.
+    const std::uint64_t fill = ++editorFillSerial_;
+    ControlNamed<urlEditfield>("EditField2").SetVisible(false);
+    if (text.size() <= kEditorPiece) {
+        ControlNamed<urlEditfield>("EditField2").SetText(text);
+    } else {
+        ControlNamed<urlEditfield>("EditField2").SetText("");
+        for (std::size_t from = 0; from < text.size();) {
+            const std::size_t end = PieceEnd(text, from);
+            ControlNamed<urlEditfield>("EditField2").AppendText(text.substr(from, end - from));
+            from = end;
+            fw::DoEvents();
+            if (fill != editorFillSerial_ || fw::QuitRequested()) return;
+        }
+    }
+    ControlNamed<urlEditfield>("EditField2").SetVisible(true);
 }

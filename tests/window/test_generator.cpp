@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/EventLoop.h"
 #include "framework/gui/CheckBox.h"
 #include "framework/gui/PagePanel.h"
 #include "framework/gui/PushButton.h"
@@ -214,6 +215,46 @@ TEST_F(Generator, RefusedRangeIsReportedAndDeliversNothing) {
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0].rfind("Error<MG_MRList>", 0), 0u);
     EXPECT_EQ(Editor().Text(), "");
+    EXPECT_EQ(Page(), 1);
+}
+
+TEST_F(Generator, ALongResultArrivesWhole) {
+    // Long enough to go into the editor in many pieces.
+    SetPattern("http://example.com/photos/[1-40000].jpg");
+    Generate();
+    std::string expected;
+    for (int i = 1; i <= 40000; ++i) {
+        if (i > 1) expected += '\r';
+        expected += "http://example.com/photos/" + std::string(5 - std::to_string(i).size(), '0') +
+                    std::to_string(i) + ".jpg";
+    }
+    EXPECT_EQ(Editor().Text(), expected);
+    EXPECT_TRUE(Editor().Visible());
+    EXPECT_EQ(Page(), 1);
+}
+
+// While a long result goes into the editor the event loop turns; the user presses the button
+// again with another pattern. The newer result takes the editor over.
+TEST_F(Generator, APressDuringALongFillTakesOver) {
+    static ScrapWindow* w = nullptr;
+    static bool pressed = false;
+    static fw::EventLoopTurn previous = nullptr;
+    w = window;
+    pressed = false;
+    previous = fw::detail::eventLoopTurn;
+    fw::SetEventLoopTurn([] {
+        if (!pressed && !w->ControlNamed<urlEditfield>("EditField2").Text().empty()) {
+            pressed = true;
+            w->ControlNamed<allEditfield>("allEditfield1").SetText("n[1-2]");
+            w->ControlNamed<fw::PushButton>("PushButton2").Push();
+        }
+    });
+    SetPattern("http://example.com/photos/[1-40000].jpg");
+    Generate();
+    fw::SetEventLoopTurn(previous);
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(Editor().Text(), "n1\rn2");
+    EXPECT_TRUE(Editor().Visible());
     EXPECT_EQ(Page(), 1);
 }
 
