@@ -36,7 +36,7 @@ FirstMessageOnly::~FirstMessageOnly() {
 }
 
 void ReadLine(const fw::EncodedText& line, const std::function<void(const std::string&)>& add) {
-    const std::string text = fw::Trim(myglobal::MG_textconUni(line).bytes);
+    std::string text = fw::Trim(myglobal::MG_textconUni(line).bytes);
     if (fw::LenB(text) == 0) return;
 
     std::vector<std::string> expansions;
@@ -51,7 +51,7 @@ void ReadLine(const fw::EncodedText& line, const std::function<void(const std::s
         return;
     }
     if (fw::RightB(text, 1) == "/") return;
-    if (auto row = AcceptedRow(text)) add(*row);
+    if (auto row = AcceptedRow(std::move(text))) add(*row);
 }
 
 }  // namespace DownloadList

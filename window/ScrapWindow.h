@@ -114,6 +114,9 @@ private:
     void InstallListHandlers();
     SelListBox& ListBox1() const;
     void SelectEveryRow();
+    void PrintListCount(const SelListBox& list);
+    // The count label's text, built in place: it is rewritten for every row added.
+    std::string listCountText_;
 
     // ---- Generator page, URL extractor and editor page ----
 

@@ -47,7 +47,7 @@ void ScrapWindow::MP_AddDownloadItem(const std::string& s) {
         auto& list = ListBox1();
         if (list.ListCount() < 1) list.DeleteAllRows();
         list.AddRow(s);
-        MP_ListCountPrint();
+        PrintListCount(list);
     } catch (...) {
         // A caller adding many rows goes on with the next one.
         fw::MsgBox(ScrapWindowTexts::kAddDownloadItemError);
@@ -55,8 +55,13 @@ void ScrapWindow::MP_AddDownloadItem(const std::string& s) {
 }
 
 void ScrapWindow::MP_ListCountPrint() {
-    ControlNamed<fw::StaticText>("StaticText1")
-        .SetText(ScrapWindowTexts::kListCount + fw::Str(ListBox1().ListCount()));
+    PrintListCount(ListBox1());
+}
+
+void ScrapWindow::PrintListCount(const SelListBox& list) {
+    listCountText_.assign(ScrapWindowTexts::kListCount);
+    listCountText_ += fw::Str(list.ListCount());
+    ControlNamed<fw::StaticText>("StaticText1").SetText(listCountText_);
 }
 
 // One model operation: the rows left and their order are those of removing the selected rows

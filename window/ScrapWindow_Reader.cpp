@@ -13,9 +13,10 @@ void ScrapWindow::MP_ReadDownloadList(fw::EncodedText text) {
     const DownloadList::FirstMessageOnly oneMessage;
     // The text is this call's own: a turn of the event loop may start another read or change
     // the list, and the lines still to come are read all the same.
-    DownloadList::ForEachLine(text.bytes, myglobal::CL, [&](std::string_view line) {
-        DownloadList::ReadLine(fw::EncodedText{std::string(line), text.encoding},
-                               [this](const std::string& row) { MP_AddDownloadItem(row); });
+    fw::EncodedText line{{}, text.encoding};
+    DownloadList::ForEachLine(text.bytes, myglobal::CL, [&](std::string_view bytes) {
+        line.bytes.assign(bytes);
+        DownloadList::ReadLine(line, [this](const std::string& row) { MP_AddDownloadItem(row); });
         fw::DoEvents();
     });
     MP_ListCountPrint();
