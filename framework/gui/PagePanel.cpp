@@ -14,6 +14,12 @@ PagePanel::PagePanel(Window& owner) : RectControl(owner) {
     SetWidget(frame);
 }
 
+PagePanel::~PagePanel() {
+    // Members that outlive the panel stand on the window from now on.
+    const auto members = members_;
+    for (RectControl* member : members) member->SetPanel(nullptr, 0);
+}
+
 void PagePanel::SetValue(int page) {
     if (page < 0 || page >= pageCount_)
         throw OutOfBoundsException("page " + std::to_string(page) + " is not in the panel");

@@ -11,6 +11,7 @@ namespace fw {
 class PagePanel : public RectControl {
 public:
     explicit PagePanel(Window& owner);
+    ~PagePanel() override;
 
     int PageCount() const { return pageCount_; }
     void SetPageCount(int count) { pageCount_ = count; }

@@ -29,8 +29,9 @@ Window::Window() {
 }
 
 Window::~Window() {
-    if (FrontWindow() == this) detail::ForgetActivated(this);
-    controls_.clear();
+    detail::ForgetActivated(this);
+    // Last made, first gone: a control put on a panel goes before the panel.
+    while (!controls_.empty()) controls_.pop_back();
     static_cast<detail::WindowWidget*>(widget_)->ForgetWindow();
     static_cast<detail::ContentWidget*>(content_)->ForgetWindow();
     delete widget_;
