@@ -200,7 +200,10 @@ public:
               "BM_PasteExpandingLines/2500", "BM_PasteExpandingLines/10000",
               "BM_AddDownloadItem/250000/iterations:2", "BM_AddDownloadItem/1000000/iterations:2",
               "BM_ScrollAndSelectAtAMillionRows"}) {
-            if (!counters_.count(name)) return true;  // a filtered run: nothing to compare
+            if (!counters_.count(name)) {
+                std::printf("missing %s\n", name);
+                return true;  // a filtered run: nothing to compare
+            }
         }
         auto get = [&](const std::string& name, const char* key) {
             return counters_.at(name).at(key);
@@ -263,5 +266,6 @@ int main(int argc, char** argv) {
     const bool ok = reporter.CheckTargets();
     benchmark::Shutdown();
     Startup::ShutDown();
+    fw::RuntimeExit();
     return ok ? 0 : 1;
 }

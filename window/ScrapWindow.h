@@ -12,6 +12,9 @@
 #include "framework/gui/Window.h"
 
 class SelListBox;
+namespace fw {
+class StaticText;
+}
 
 // The main window: a page panel with the URL list (page 0), the text editor (page 1) and the
 // generator (page 2), the three page buttons above it, and closing it ends the program.
@@ -114,7 +117,12 @@ private:
     void InstallListHandlers();
     SelListBox& ListBox1() const;
     void SelectEveryRow();
+    fw::StaticText& StaticText1() const;
     void PrintListCount(const SelListBox& list);
+    // The list and its count label, found by name on first use: a paste adds a million rows,
+    // each touching both, and the window keeps its controls as long as it exists.
+    mutable SelListBox* listBox1_ = nullptr;
+    mutable fw::StaticText* staticText1_ = nullptr;
     // The count label's text, built in place: it is rewritten for every row added.
     std::string listCountText_;
 

@@ -38,7 +38,13 @@ void ScrapWindow::InstallListHandlers() {
 }
 
 SelListBox& ScrapWindow::ListBox1() const {
-    return ControlNamed<SelListBox>("ListBox1");
+    if (!listBox1_) listBox1_ = &ControlNamed<SelListBox>("ListBox1");
+    return *listBox1_;
+}
+
+fw::StaticText& ScrapWindow::StaticText1() const {
+    if (!staticText1_) staticText1_ = &ControlNamed<fw::StaticText>("StaticText1");
+    return *staticText1_;
 }
 
 void ScrapWindow::MP_AddDownloadItem(const std::string& s) {
@@ -61,7 +67,7 @@ void ScrapWindow::MP_ListCountPrint() {
 void ScrapWindow::PrintListCount(const SelListBox& list) {
     listCountText_.assign(ScrapWindowTexts::kListCount);
     listCountText_ += fw::Str(list.ListCount());
-    ControlNamed<fw::StaticText>("StaticText1").SetText(listCountText_);
+    StaticText1().SetText(listCountText_);
 }
 
 // One model operation: the rows left and their order are those of removing the selected rows
