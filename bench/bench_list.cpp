@@ -141,8 +141,8 @@ void BM_AddDownloadItem(benchmark::State& state) {
         longest = std::max(longest, clock.nsecsElapsed() - lastTurn);
         probe.stop();
         longestGapMs = std::max(longestGapMs, static_cast<double>(longest) / 1e6);
-        bytesPerRowOverText = (static_cast<double>(HeapInUse() - heapBefore) - textBytes) /
-                              static_cast<double>(n);
+        bytesPerRowOverText =
+            (static_cast<double>(HeapInUse() - heapBefore) - textBytes) / static_cast<double>(n);
         state.ResumeTiming();
     }
     if (List().ListCount() != n) state.SkipWithError("wrong number of rows");
@@ -201,8 +201,8 @@ public:
               "BM_AddDownloadItem/250000/iterations:2", "BM_AddDownloadItem/1000000/iterations:2",
               "BM_ScrollAndSelectAtAMillionRows"}) {
             if (!counters_.count(name)) {
-                std::printf("missing %s\n", name);
-                return true;  // a filtered run: nothing to compare
+                std::printf("\nTargets not checked: %s did not run\n", name);
+                return true;
             }
         }
         auto get = [&](const std::string& name, const char* key) {
