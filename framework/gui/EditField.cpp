@@ -1,8 +1,10 @@
 #include "framework/gui/EditField.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -91,9 +93,13 @@ void EditField::Connect() {
         QObject::connect(plain_->document(), &QTextDocument::contentsChange, plain_,
                          [this](int position, int, int added) {
                              if (astral_ || added <= 0) return;
-                             QTextCursor cursor(plain_->document());
+                             QTextDocument* doc = plain_->document();
+                             // The count may take in the document's closing paragraph mark.
+                             const int end = std::min(position + added, doc->characterCount() - 1);
+                             if (end <= position) return;
+                             QTextCursor cursor(doc);
                              cursor.setPosition(position);
-                             cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+                             cursor.setPosition(end, QTextCursor::KeepAnchor);
                              astral_ = HasSurrogates(cursor.selectedText());
                          });
         QObject::connect(plain_, &QPlainTextEdit::selectionChanged, plain_, selChanged);
@@ -123,6 +129,7 @@ void EditField::SetText(const std::string& text) {
         line_->setText(qtext);
     else {
         astral_ = HasSurrogates(qtext);
+        DeliverPendingResize();
         plain_->setPlainText(qtext);
     }
     settingText_ = false;
@@ -149,6 +156,7 @@ void EditField::AppendText(const std::string& text) {
             line_->setCursorPosition(cursor);
         }
     } else {
+        DeliverPendingResize();
         const QTextCursor before = plain_->textCursor();
         const int anchor = before.anchor();
         const int position = before.position();
@@ -169,6 +177,19 @@ void EditField::AppendText(const std::string& text) {
     }
     settingText_ = false;
     Event_TextChange();
+}
+
+// A hidden field keeps its last resize for when it is shown; delivered then, to a field full
+// of text, it lays out every line again in one piece. Delivered now, it costs what the text
+// costs so far.
+void EditField::DeliverPendingResize() {
+    if (!plain_ || plain_->isVisible()) return;
+    for (QWidget* w : {static_cast<QWidget*>(plain_), plain_->viewport()}) {
+        if (!w->testAttribute(Qt::WA_PendingResizeEvent)) continue;
+        QResizeEvent resize(w->size(), QSize());
+        QCoreApplication::sendEvent(w, &resize);
+        w->setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
 }
 
 int EditField::ToCharacters(int utf16) const {
@@ -294,8 +315,10 @@ void EditField::SetBorder(bool on) {
 }
 
 void EditField::SetScrollBarVertical(bool on) {
+    // Shown always: a bar that came and went would change the text's width and lay out a long
+    // text again.
     if (plain_)
-        plain_->setVerticalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        plain_->setVerticalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
 void EditField::SetScrollBarHorizontal(bool on) {

@@ -67,6 +67,7 @@ public:
 private:
     void Connect();
     void RaiseSelChangeIfMoved();
+    void DeliverPendingResize();
     int ToCharacters(int utf16) const;
     int ToUtf16(int characters) const;
 

@@ -31,6 +31,7 @@ Window::Window() {
 Window::~Window() {
     detail::ForgetActivated(this);
     // Last made, first gone: a control put on a panel goes before the panel.
+    byName_.clear();
     while (!controls_.empty()) controls_.pop_back();
     static_cast<detail::WindowWidget*>(widget_)->ForgetWindow();
     static_cast<detail::ContentWidget*>(content_)->ForgetWindow();
@@ -153,14 +154,13 @@ bool Window::AcceptsFile(const FolderItem& file) const {
 
 void Window::AddControl(std::unique_ptr<Control> control, const std::string& name) {
     control->name_ = name;
+    byName_.emplace(name, control.get());
     controls_.push_back(std::move(control));
 }
 
 Control* Window::FindControl(const std::string& name) const {
-    for (const auto& control : controls_) {
-        if (control->Name() == name) return control.get();
-    }
-    return nullptr;
+    const auto it = byName_.find(name);
+    return it == byName_.end() ? nullptr : it->second;
 }
 
 void Window::ThrowWrongClass(const std::string& name) {

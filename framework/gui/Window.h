@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/core/Exceptions.h"
@@ -144,6 +145,8 @@ private:
     std::string registeredName_;
     WindowSettings settings_;
     std::vector<std::unique_ptr<Control>> controls_;
+    // Controls are looked up by name at every use, several times for each row added.
+    std::unordered_map<std::string, Control*> byName_;
     MenuHandlerTable menuHandlers_;
     std::vector<std::string> fileTypes_;
     bool acceptText_ = false;

@@ -2,13 +2,21 @@
 
 namespace fw::detail {
 
+// Both copy the runs between line ends whole; a pasted list of a million lines crosses here.
 std::string ToSystemLineEnds(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out.push_back(c == '\n' ? '\r' : c);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            out.append(text, start);
+            break;
+        }
+        out.append(text, start, end - start);
+        out.push_back('\r');
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
     return out;
 }
@@ -16,14 +24,17 @@ std::string ToSystemLineEnds(std::string_view text) {
 std::string ToPlatformLineEnds(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r') {
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            out.push_back('\n');
-        } else {
-            out.push_back(c);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\r', start);
+        if (end == std::string_view::npos) {
+            out.append(text, start);
+            break;
         }
+        out.append(text, start, end - start);
+        out.push_back('\n');
+        start = end + 1;
+        if (start < text.size() && text[start] == '\n') ++start;
     }
     return out;
 }
