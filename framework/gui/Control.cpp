@@ -21,6 +21,13 @@ void RectControl::DestroyWidget() {
     delete widget_;
     widget_ = nullptr;
     eventSource_ = nullptr;
+    events_ = nullptr;
+}
+
+void RectControl::Detach() {
+    delete events_;
+    events_ = nullptr;
+    if (widget_) widget_->blockSignals(true);
 }
 
 void RectControl::SetWidget(QWidget* widget, QWidget* eventSource) {
@@ -28,6 +35,7 @@ void RectControl::SetWidget(QWidget* widget, QWidget* eventSource) {
     eventSource_ = eventSource ? eventSource : widget;
     widget->setParent(Owner().Content());
     auto* events = new detail::ControlEvents(*this, widget);
+    events_ = events;
     widget->installEventFilter(events);
     if (eventSource_ != widget) eventSource_->installEventFilter(events);
     ApplyFont();

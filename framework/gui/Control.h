@@ -7,6 +7,7 @@
 #include "framework/gui/Color.h"
 #include "framework/gui/MenuHandlers.h"
 
+class QObject;
 class QWidget;
 
 namespace fw {
@@ -134,6 +135,10 @@ public:
     // button on Return); true when it took the key.
     virtual bool HandleUnconsumedKey(const std::string& /*key*/) { return false; }
 
+    // Stops routing the widget's events and signals to the system: the window calls it on every
+    // control before any is destroyed, when the window's own parts are already gone.
+    virtual void Detach();
+
     // Called by the window when its content area changes size.
     void ApplyLocks(int contentWidth, int contentHeight);
     // Called by the page panel when its page changes.
@@ -151,6 +156,7 @@ protected:
 private:
     QWidget* widget_ = nullptr;
     QWidget* eventSource_ = nullptr;
+    QObject* events_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     int designWidth_ = 0, designHeight_ = 0;
     bool lockLeft_ = false, lockTop_ = false, lockRight_ = false, lockBottom_ = false;

@@ -336,6 +336,11 @@ void EditField::SetLimitText(int characters) {
     if (line_) line_->setMaxLength(characters > 0 ? characters : 32767);
 }
 
+void EditField::Detach() {
+    RectControl::Detach();
+    if (plain_) plain_->document()->blockSignals(true);
+}
+
 bool EditField::HandleUnconsumedKey(const std::string& key) {
     if (plain_ || key.size() != 1) return false;
     // Return and Enter in a one-line field answer the window's default button, Escape its

@@ -60,6 +60,7 @@ public:
     }
 
     bool HandleUnconsumedKey(const std::string& key) override;
+    void Detach() override;
 
     QLineEdit* LineWidget() const { return line_; }
     QPlainTextEdit* PlainWidget() const { return plain_; }

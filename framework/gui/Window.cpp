@@ -30,6 +30,10 @@ Window::Window() {
 
 Window::~Window() {
     detail::ForgetActivated(this);
+    // The subclass is gone already: nothing may reach its handlers while the controls go.
+    for (auto& control : controls_) {
+        if (auto* rect = dynamic_cast<RectControl*>(control.get())) rect->Detach();
+    }
     // Last made, first gone: a control put on a panel goes before the panel.
     byName_.clear();
     while (!controls_.empty()) controls_.pop_back();

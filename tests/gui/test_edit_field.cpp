@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -158,6 +159,29 @@ TEST_F(EditFieldTest, ReturnGoesToKeyDownFirstThenToTheDefaultButton) {
     QTest::keyClick(multi->PlainWidget(), Qt::Key_Return);
     EXPECT_EQ(pushes, 1);
     EXPECT_EQ(multi->Text(), "\r");
+}
+
+TEST_F(EditFieldTest, FocusEventsFollowTheFocusAndOpeningMenusDoNotCount) {
+    std::vector<std::string> seen;
+    single->OnGotFocus = [&] { seen.push_back("single+"); };
+    single->OnLostFocus = [&] { seen.push_back("single-"); };
+    multi->OnGotFocus = [&] { seen.push_back("multi+"); };
+    multi->OnLostFocus = [&] { seen.push_back("multi-"); };
+    multi->SetFocus();
+    single->SetFocus();
+    seen.clear();
+    multi->SetFocus();
+    QFocusEvent popupOut(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(multi->Widget(), &popupOut);
+    single->SetFocus();
+    EXPECT_EQ(seen, (std::vector<std::string>{"single-", "multi+", "multi-", "single+"}));
+}
+
+TEST_F(EditFieldTest, AKeyThatKeyDownConsumesNeverReachesTheField) {
+    single->OnKeyDown = [](const std::string& key) { return key == "x"; };
+    single->SetFocus();
+    QTest::keyClicks(single->LineWidget(), "axb");
+    EXPECT_EQ(single->Text(), "ab");
 }
 
 TEST_F(EditFieldTest, SelChangeIsRaisedOnceForEachNewCaretOrSelection) {
