@@ -54,10 +54,12 @@ void BM_BareWindowBaseline(benchmark::State& state) {
 // Collects the mean time of each benchmark for the check at the end.
 class Recorder : public benchmark::ConsoleReporter {
 public:
+    Recorder() : ConsoleReporter(OO_None) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {
-            const double seconds = r.GetAdjustedRealTime() / 1e9;
+            const double seconds =
+                r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
             if (r.benchmark_name().find("StartupToShownWindow") != std::string::npos)
                 startSeconds = seconds;
             if (r.benchmark_name().find("BareWindowBaseline") != std::string::npos)
@@ -78,6 +80,7 @@ int main(int argc, char** argv) {
     Recorder reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    fw::RuntimeExit();
     if (startSeconds <= 0 || baselineSeconds <= 0) return 0;
     const double ratio = startSeconds / baselineSeconds;
     const bool ok = startSeconds <= 0.1 && ratio <= 20;
