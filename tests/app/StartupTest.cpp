@@ -16,6 +16,7 @@
 #include "app/Startup.h"
 #include "engine/myglobal.h"
 #include "framework/gui/FileType.h"
+#include "framework/gui/Hooks.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
 #include "tests/support/GuiTestSupport.h"
@@ -221,4 +222,27 @@ TEST(Startup, TheApplicationsOpenEventSetsTheLineSeparatorAndTheEditCaptions) {
     EXPECT_EQ(cl, std::string(1, '\r'));
     EXPECT_EQ(captions,
               (std::vector<std::string>{"カット", "コピー", "ペースト", "クリア", "全てを選択"}));
+}
+
+// A failure inside a menu handler is reported by the framework's handler, naming it, and the
+// program goes on: the loop keeps running until the user quits.
+TEST(Startup, AFailureInAHandlerIsReportedAndTheProgramGoesOn) {
+    fwtest::MsgBoxRecorder boxes;
+    const auto previous =
+        fw::SetShowURLHook([](const std::string&) { throw fw::IOException("no browser"); });
+    bool stillRunning = false;
+    const ProgramRun run = RunProgram([&] {
+        App::Instance()->GetMenuBar()->Lookup("menu_HP")->Action()->trigger();
+        QTimer::singleShot(0, [&] {
+            stillRunning = fw::RuntimeGetImplicitWindow("ScrapWindow.ScrapWindow") != nullptr;
+            App::Instance()->GetMenuBar()->Lookup("FileQuit")->Action()->trigger();
+        });
+    });
+    fw::SetShowURLHook(previous);
+
+    EXPECT_TRUE(run.completed);
+    EXPECT_TRUE(stillRunning);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find("IOException"), std::string::npos);
+    EXPECT_NE(boxes.Texts()[0].find("no browser"), std::string::npos);
 }
