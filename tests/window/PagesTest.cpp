@@ -87,14 +87,17 @@ TEST_F(Pages, ClicksOnThePageButtonsShowTheirPages) {
 }
 
 TEST_F(Pages, ThePageMethodsSwitchAsTheButtonsDo) {
+    using Method = void (*)(ScrapWindow&);
+    const Method toList = [](ScrapWindow& w) { w.MP_KirikaeURLlist(); };
+    const Method toEditor = [](ScrapWindow& w) { w.MP_KirikaeEditor(); };
+    const Method toGenerator = [](ScrapWindow& w) { w.MP_KirikaeGenerator(); };
     const struct {
-        void (ScrapWindow::*method)();
+        Method method;
         int page;
-    } methods[] = {{&ScrapWindow::MP_KirikaeURLlist, 0},   {&ScrapWindow::MP_KirikaeEditor, 1},
-                   {&ScrapWindow::MP_KirikaeGenerator, 2}, {&ScrapWindow::MP_KirikaeEditor, 1},
-                   {&ScrapWindow::MP_KirikaeEditor, 1},    {&ScrapWindow::MP_KirikaeURLlist, 0}};
+    } methods[] = {{toList, 0},   {toEditor, 1}, {toGenerator, 2},
+                   {toEditor, 1}, {toEditor, 1}, {toList, 0}};
     for (const auto& m : methods) {
-        (window->*m.method)();
+        m.method(*window);
         ExpectShown(*window, m.page);
     }
 }
