@@ -4,6 +4,11 @@ namespace myglobal {
 
 fw::EncodedText MG_textconUni(const fw::EncodedText& s) {
     try {
+        // What the converter between equal encodings gives, without building one: the
+        // download-list reader passes every line of a pasted million-line list through here.
+        if (s.encoding && *s.encoding == fw::Encodings::UTF8) {
+            return fw::EncodedText{s.bytes, fw::Encodings::UTF8};
+        }
         if (const auto conv = fw::GetTextConverter(s.Encoding(), fw::Encodings::UTF8)) {
             return conv->convert(s);
         }
