@@ -132,6 +132,7 @@ private:
     void InstallEditorHandlers();
     // Replaces the editor's text with generated text, in pieces between event-loop turns.
     void PutGeneratedTextInEditor(const std::string& text);
-    // Counts the fills of the editor, so that a fill overtaken by a newer one stops.
+    // Counts the fills of the editor, so that a fill overtaken by a newer one or by the clear
+    // button stops.
     std::uint64_t editorFillSerial_ = 0;
 };

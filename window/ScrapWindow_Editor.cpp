@@ -64,7 +64,11 @@ void ScrapWindow::BevelButton3_Action() {
 }
 
 void ScrapWindow::BevelButton11_Action() {
+    // A generated text still going into the editor stops here, or its rest would arrive after
+    // the clearing; the stopped fill leaves showing the field to whoever overtakes it.
+    ++editorFillSerial_;
     ControlNamed<urlEditfield>("EditField2").SetText("");
+    ControlNamed<urlEditfield>("EditField2").SetVisible(true);
 }
 
 bool ScrapWindow::EditField2_MouseDown(std::int32_t /*x*/, std::int32_t /*y*/) {

@@ -11,6 +11,9 @@
 
 void ScrapWindow::PushButton1_Action() {
     MP_URLlistUp(ControlNamed<urlEditfield>("EditField2").Text());
+    // A quit during the scan cut it short: a report of a finished extraction would be untrue
+    // and would hold the program up on its way out.
+    if (fw::QuitRequested()) return;
     MP_KirikaeURLlist();
     fw::MsgBox(ScrapWindowTexts::kExtractDone);
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
+#include "framework/core/EventLoop.h"
 #include "framework/gui/PagePanel.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/StaticText.h"
@@ -81,6 +84,26 @@ TEST_F(Extractor, ExtractingTwiceAddsEveryRowAgain) {
     EXPECT_EQ(window->ControlNamed<fw::StaticText>("StaticText1").Text(),
               ScrapWindowTexts::kListCount + std::string("5"));
     EXPECT_EQ(boxes.Texts().size(), 2u);
+}
+
+// The user quits (closing the window does) while a long extraction gives the event loop its
+// turns: the scan stops, and no finished extraction is reported on the way out.
+TEST_F(Extractor, AQuitDuringTheScanEndsItWithoutAReport) {
+    static fw::EventLoopTurn previous = nullptr;
+    previous = fw::detail::eventLoopTurn;
+    fw::SetEventLoopTurn([] { fw::Quit(0); });
+    fwtest::MsgBoxRecorder boxes;
+    window->ControlNamed<urlEditfield>("EditField2").SetText("http://1 http://2 http://3");
+    Extract();
+    fw::SetEventLoopTurn(previous);
+    EXPECT_EQ(Rows(), std::vector<std::string>{"http://1"});
+    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_EQ(window->ControlNamed<fw::PagePanel>("PagePanel1").Value(), 1);
+    EXPECT_EQ(window->p_urllistupcount, 0);
+    // The run-time forgets the quit when its loop runs again; later tests start afresh.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    fw::RuntimeRun();
+    EXPECT_FALSE(fw::QuitRequested());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/core/EventLoop.h"
+#include "framework/gui/BevelButton.h"
 #include "framework/gui/CheckBox.h"
 #include "framework/gui/PagePanel.h"
 #include "framework/gui/PushButton.h"
@@ -254,6 +255,32 @@ TEST_F(Generator, APressDuringALongFillTakesOver) {
     fw::SetEventLoopTurn(previous);
     EXPECT_TRUE(pressed);
     EXPECT_EQ(Editor().Text(), "n1\rn2");
+    EXPECT_TRUE(Editor().Visible());
+    EXPECT_EQ(Page(), 1);
+}
+
+// During a long fill the user goes to the editor page and presses its clear button: the editor
+// stays empty, and is shown, rather than taking the rest of the fill.
+TEST_F(Generator, TheClearButtonDuringALongFillEmptiesTheEditor) {
+    static ScrapWindow* w = nullptr;
+    static bool cleared = false;
+    static fw::EventLoopTurn previous = nullptr;
+    w = window;
+    cleared = false;
+    previous = fw::detail::eventLoopTurn;
+    fw::SetEventLoopTurn([] {
+        if (!cleared && !w->ControlNamed<urlEditfield>("EditField2").Text().empty()) {
+            cleared = true;
+            w->MP_KirikaeEditor();
+            QTest::mouseClick(w->ControlNamed<fw::BevelButton>("BevelButton11").Widget(),
+                              Qt::LeftButton);
+        }
+    });
+    SetPattern("http://example.com/photos/[1-40000].jpg");
+    Generate();
+    fw::SetEventLoopTurn(previous);
+    EXPECT_TRUE(cleared);
+    EXPECT_TRUE(Editor().Text().empty()) << Editor().Text().size() << " bytes";
     EXPECT_TRUE(Editor().Visible());
     EXPECT_EQ(Page(), 1);
 }
