@@ -38,7 +38,7 @@ void ReportSaveFailure(const std::string& reason) {
 }  // namespace
 
 void ScrapWindow::BevelButton3_Action() {
-    if (ControlNamed<urlEditfield>("EditField2").Text().empty()) return;
+    if (ControlNamed<urlEditfield>("EditField2").TextEmpty()) return;
 
     fw::SaveAsDialog dialog;
     const auto root = fw::Volume(0);

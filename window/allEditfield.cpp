@@ -26,7 +26,7 @@ void allEditfield::Event_EnableMenuItems() {
     const fw::MenuItemRef item = app->GetMenuBar()->Lookup("menu_All");
     if (!item) throw fw::NilObjectException("no menu item menu_All");
     // Set both ways: the field decides the item while it has the focus.
-    item->SetEnabled(!Text().empty());
+    item->SetEnabled(!TextEmpty());
 }
 
 bool allEditfield::menu_all_Action() {

@@ -28,7 +28,7 @@ bool MG_EditMenu(fw::EditField& field, EditCMenu& menu) {
             rowsAbove = true;
         }
     }
-    if (!field.Text().empty()) {
+    if (!field.TextEmpty()) {
         if (rowsAbove) menu.AddSeparator();
         menu.AddRow(MenuTexts::kSelectAll);
     }

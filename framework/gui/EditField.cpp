@@ -122,6 +122,10 @@ std::string EditField::Text() const {
     return detail::FromQtText(line_ ? line_->text() : plain_->toPlainText());
 }
 
+bool EditField::TextEmpty() const {
+    return line_ ? line_->text().isEmpty() : plain_->document()->isEmpty();
+}
+
 void EditField::SetText(const std::string& text) {
     settingText_ = true;
     const QString qtext = detail::ToQtText(text);

@@ -20,6 +20,9 @@ public:
     bool MultiLine() const { return plain_ != nullptr; }
 
     std::string Text() const;
+    // Whether the text is empty, found without building the text: the Edit menu asks before
+    // every shortcut, and the editor may hold tens of megabytes.
+    bool TextEmpty() const;
     // Replaces the text; raises TextChange once, as typing does.
     void SetText(const std::string& text);
 

@@ -113,6 +113,21 @@ TEST_F(EditFieldTest, TextCrossesTheEdgeWithTheSystemsLineEnds) {
     EXPECT_EQ(multi->Text(), "x\ry");
 }
 
+TEST_F(EditFieldTest, TextEmptyAgreesWithTheText) {
+    const std::vector<std::string> texts = {"", "a", "\r", " ", "\r\r", "日本", "a\rb"};
+    for (fw::EditField* f : {single, multi}) {
+        for (const auto& t : texts) {
+            f->SetText(t);
+            EXPECT_EQ(f->TextEmpty(), f->Text().empty()) << f->Name() << " \"" << t << "\"";
+        }
+        f->SetText("x");
+        f->SetSelStart(0);
+        f->SetSelLength(1);
+        f->SetSelText("");
+        EXPECT_TRUE(f->TextEmpty()) << f->Name();
+    }
+}
+
 TEST_F(EditFieldTest, SettingTextFromCodeRaisesTextChangeAsTypingDoes) {
     std::vector<std::string> seen;
     single->OnTextChange = [&] { seen.push_back(single->Text()); };
