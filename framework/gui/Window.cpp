@@ -119,6 +119,9 @@ void Window::Show() {
         widget_->showFullScreen();
     else
         widget_->show();
+    // show() leaves a minimized window minimized; asking for it again has to bring it back.
+    if (widget_->isMinimized())
+        widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
     widget_->raise();
     widget_->activateWindow();
     detail::NoteActivated(this);

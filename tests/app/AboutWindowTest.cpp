@@ -65,6 +65,11 @@ TEST_F(AboutWindow, ChoosingTheAboutItemTwiceLeavesOneWindow) {
     EXPECT_FALSE(App::Instance()->menu_apple_Action());
     EXPECT_EQ(ChooseAbout(), first);
     EXPECT_EQ(OpenAboutWindows(), 1);
+    // A minimized about window comes back into view, not a second one.
+    first->Widget()->showMinimized();
+    EXPECT_EQ(ChooseAbout(), first);
+    EXPECT_FALSE(first->Widget()->isMinimized());
+    EXPECT_EQ(OpenAboutWindows(), 1);
 }
 
 TEST_F(AboutWindow, ShowsTheTitlePictureAndItsLabels) {
