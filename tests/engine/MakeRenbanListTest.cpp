@@ -66,7 +66,10 @@ TEST(MakeRenbanList, NumericRangesPaddingAndFixedZeros) {
         {"a[1-5]", 0, Seq("a", 1, 5, 0, ""), false},
         {"[1-3]", 2, {"1", "2", "3"}, false},
         {"x[+1-+3]y", 2, {"x1y", "x2y", "x3y"}, false},
-        {"x[1.9-3.7]y", 2, {"x1y", "x2y", "x3y"}, false},  // fractions truncated
+        {"x[1.9-3.7]y", 2, {"x1y", "x2y", "x3y"}, false},    // fractions truncated
+        {"x[8-10.5]y", 1, {"x08y", "x09y", "x10y"}, false},  // width from the Int32 last value
+        {"a[00é-10]b", 2, Seq("a0", 0, 10, 0, "b"), false},  // zeros fixed by characters
+        {"a[0.05-2]b", 2, Seq("a0", 0, 2, 0, "b"), false},   // fixing stops at the "."
         {"http://a/[98-101].jpg",
          1,
          {"http://a/098.jpg", "http://a/099.jpg", "http://a/100.jpg", "http://a/101.jpg"},
@@ -82,6 +85,8 @@ TEST(MakeRenbanList, LetterRangesAreLowerCasedInTheFirstBracket) {
         {"x[y-ab]z", 2, {}, false},
         {"x[z-ba]y", 1, {"xazy", "xbay"}, false},
         {"x[Z - BA]y", 2, {"xzy", "xbay"}, false},
+        {"x[\ta-\tc]y", 2, {"xay", "xby", "xcy"}, false},
+        {"x[a-c-e]y", 2, {"xay", "xby", "xcy"}, false},
     };
     for (const auto& c : cases) Check(c);
 }
@@ -96,6 +101,7 @@ TEST(MakeRenbanList, SeveralBracketsCombineFirstOutermost) {
         {"A[a-b]B[01-03]C", 1, {"AaB01C", "AaB02C", "AaB03C", "AbB01C", "AbB02C", "AbB03C"}, false},
         {"A[1-2]B[1-3", 2, {"A1B[1-3", "A2B[1-3"}, false},
         {"a[1-2]b]c", 2, {"a1b]c", "a2b]c"}, false},
+        {"A[1-2]B[3-4]C]", kAny, {"A1B[3-4]C]", "A2B[3-4]C]"}, false},
         {"A[1-2]B[5]C", 2, {}, false},
         {"A[1-2]B[]C", 2, {"A1B0C", "A2B0C"}, false},
         {"A[1-2]B[a]C", 2, {"A1BaC", "A2BaC"}, false},

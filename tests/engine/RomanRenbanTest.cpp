@@ -103,6 +103,7 @@ TEST(RomanRenban, LetterRanges) {
         {"z", "ba", true, {"az", "ba"}},
         {"b", "ab", false, {"b"}},
         {"b", "ab", true, {"ab"}},
+        {"aab", "c", true, {"b", "c"}},  // the width comes from last alone
         {"x", "ab", false, {}},
         {"a", "", false, {"a"}},
         {"a", "", true, {"a"}},
