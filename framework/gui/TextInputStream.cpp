@@ -56,9 +56,9 @@ EncodedText TextInputStream::ReadLine() {
             // A CR at the end of the buffer may be the first half of a CR LF.
             if (buffer_[end] == '\r' && end + 1 == buffer_.size()) {
                 const std::size_t offset = end - pos_;
-                if (Fill()) {
-                    end = pos_ + offset;
-                }
+                // Fill moves the unread bytes to the front even when it finds no more.
+                Fill();
+                end = pos_ + offset;
             }
             break;
         }

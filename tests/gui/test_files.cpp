@@ -52,6 +52,8 @@ TEST_F(FilesTest, ReadLineEndsLinesAtLfCrLfOrCr) {
         {"empty", "", {}},
         {"only ends", "\r\n\r\n", {"", ""}},
         {"no end", "http://x/1", {"http://x/1"}},
+        {"cr at the end", "a\rb\r", {"a", "b"}},
+        {"cr after a crlf", "a\r\n\r", {"a", ""}},
     };
     for (const Case& c : cases) {
         fw::FolderItem file(Write(c.name, c.bytes));
