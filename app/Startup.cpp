@@ -69,16 +69,20 @@ void MakeDefaultView() {
     ScrapWindow::Instance();
 }
 
+void Build() {
+    InitFileTypes();
+    Step("InitFileTypes");
+    NewAppInstance();
+    Step("NewAppInstance");
+    ApplicationAddMenuHandlers();
+    Step("ApplicationAddMenuHandlers");
+    MakeDefaultView();
+    Step("MakeDefaultView");
+}
+
 bool Main() {
     try {
-        InitFileTypes();
-        Step("InitFileTypes");
-        NewAppInstance();
-        Step("NewAppInstance");
-        ApplicationAddMenuHandlers();
-        Step("ApplicationAddMenuHandlers");
-        MakeDefaultView();
-        Step("MakeDefaultView");
+        Build();
         fw::RuntimeRun();
         return true;
     } catch (...) {

@@ -19,7 +19,11 @@ void RegisterClasses();
 // returns false then.
 bool Main();
 
-// The steps of Main, in order.
+// The steps of Main before the event loop, in order, each reported to the step hook. Tests and
+// benchmarks build the program through it without entering the loop.
+void Build();
+
+// The steps of Build, in order.
 void InitFileTypes();
 void NewAppInstance();
 void ApplicationAddMenuHandlers();

@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "bench/CountingAllocator.h"
 #include "engine/myglobal.h"
 
@@ -91,55 +91,6 @@ BENCHMARK(BM_OneBracket)->Arg(1'000'000)->Arg(4'000'000)->Unit(benchmark::kMilli
 BENCHMARK(BM_TwoBrackets)->Arg(1'000'000)->Arg(4'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Letters)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
 
-// Keeps items per second and the memory ratio of every run for the target check.
-class TargetReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs) {
-            const auto items = run.counters.find("items_per_second");
-            if (items != run.counters.end()) perSecond_[run.benchmark_name()] = items->second;
-            const auto memory = run.counters.find("peak/data");
-            if (memory != run.counters.end()) memory_[run.benchmark_name()] = memory->second;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    bool CheckTargets() const {
-        bool ok = true;
-        for (const char* name :
-             {"BM_Baseline/1000000", "BM_OneBracket/1000000", "BM_OneBracket/4000000",
-              "BM_TwoBrackets/1000000", "BM_TwoBrackets/4000000", "BM_Letters/3", "BM_Letters/4"}) {
-            if (!perSecond_.count(name)) return true;  // a filtered run: nothing to compare
-        }
-        auto rate = [&](const char* name) { return perSecond_.at(name); };
-        auto check = [&](const char* what, double value, double limit, bool atLeast) {
-            const bool met = atLeast ? value >= limit : value <= limit;
-            std::printf("%-52s %6.2f (%s %.2f) %s\n", what, value, atLeast ? ">=" : "<=", limit,
-                        met ? "met" : "MISSED");
-            ok = ok && met;
-        };
-        std::printf("\nTargets\n");
-        check("one bracket / baseline, items per second",
-              rate("BM_OneBracket/1000000") / rate("BM_Baseline/1000000"), 0.5, true);
-        check("two brackets / one bracket, time per entry",
-              rate("BM_OneBracket/1000000") / rate("BM_TwoBrackets/1000000"), 1.5, false);
-        check("one bracket 4M / 1M, time per entry",
-              rate("BM_OneBracket/1000000") / rate("BM_OneBracket/4000000"), 1.5, false);
-        check("two brackets 4M / 1M, time per entry",
-              rate("BM_TwoBrackets/1000000") / rate("BM_TwoBrackets/4000000"), 1.5, false);
-        check("letters zzzz / zzz, time per entry", rate("BM_Letters/3") / rate("BM_Letters/4"),
-              1.5, false);
-        for (const auto& [name, ratio] : memory_) {
-            check((name + " peak memory / data").c_str(), ratio, 1.05, false);
-        }
-        return ok;
-    }
-
-private:
-    std::map<std::string, double> perSecond_;
-    std::map<std::string, double> memory_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,11 +99,29 @@ int main(int argc, char** argv) {
     // between sizes, drowns what the code itself costs.
     mallopt(M_MMAP_MAX, 0);
     mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    TargetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const bool ok = reporter.CheckTargets();
-    benchmark::Shutdown();
-    return ok ? 0 : 1;
+    bench::FigureReporter reporter;
+    return bench::RunAndCheck(argc, argv, reporter, [&] {
+        if (!reporter.Ran({"BM_Baseline/1000000", "BM_OneBracket/1000000", "BM_OneBracket/4000000",
+                           "BM_TwoBrackets/1000000", "BM_TwoBrackets/4000000", "BM_Letters/3",
+                           "BM_Letters/4"}))
+            return true;
+        auto rate = [&](const char* name) { return reporter.Get(name, "items_per_second"); };
+        bench::Targets targets;
+        targets.AtLeast("one bracket / baseline, items per second",
+                        rate("BM_OneBracket/1000000") / rate("BM_Baseline/1000000"), 0.5);
+        targets.AtMost("two brackets / one bracket, time per entry",
+                       rate("BM_OneBracket/1000000") / rate("BM_TwoBrackets/1000000"), 1.5);
+        targets.AtMost("one bracket 4M / 1M, time per entry",
+                       rate("BM_OneBracket/1000000") / rate("BM_OneBracket/4000000"), 1.5);
+        targets.AtMost("two brackets 4M / 1M, time per entry",
+                       rate("BM_TwoBrackets/1000000") / rate("BM_TwoBrackets/4000000"), 1.5);
+        targets.AtMost("letters zzzz / zzz, time per entry",
+                       rate("BM_Letters/3") / rate("BM_Letters/4"), 1.5);
+        for (const auto& [name, figures] : reporter.All()) {
+            const auto memory = figures.find("peak/data");
+            if (memory != figures.end())
+                targets.AtMost(name + " peak memory / data", memory->second, 1.05);
+        }
+        return targets.Met();
+    });
 }

@@ -6,16 +6,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <cstdio>
-#include <cstdlib>
-#include <map>
 #include <string>
 
-#include "app/App.h"
-#include "app/Startup.h"
+#include "bench/BenchShell.h"
+#include "bench/BenchSupport.h"
 #include "bench/GapProbe.h"
 #include "framework/core/MsgBox.h"
-#include "framework/gui/Runtime.h"
 #include "window/ScrapWindow.h"
 #include "window/SelListBox.h"
 #include "window/urlEditfield.h"
@@ -75,64 +71,26 @@ BENCHMARK(BM_ExtractFromEditor)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
-class TargetReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs) {
-            std::string name = run.benchmark_name();
-            name = name.substr(0, name.find("/iterations"));
-            for (const auto& [key, counter] : run.counters) values_[name][key] = counter;
-            values_[name]["ms"] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    bool CheckTargets() const {
-        for (const char* name : {"BM_ExtractFromEditor/5", "BM_ExtractFromEditor/20"}) {
-            if (!values_.count(name)) return true;  // a filtered run: nothing to compare
-        }
-        auto get = [&](const char* name, const char* key) { return values_.at(name).at(key); };
-        bool ok = true;
-        auto check = [&](const char* what, double value, double limit) {
-            const bool met = value <= limit;
-            std::printf("%-60s %9.2f (<= %.2f) %s\n", what, value, limit, met ? "met" : "MISSED");
-            ok = ok && met;
-        };
-        std::printf("\nTargets\n");
-        std::printf("%-60s %9.0f\n", "URLs in 20 MB", get("BM_ExtractFromEditor/20", "urls"));
-        check("time per byte, 20 MB / 5 MB",
-              get("BM_ExtractFromEditor/20", "ms") / 4 / get("BM_ExtractFromEditor/5", "ms"), 1.5);
-        std::printf("%-60s %9.2f\n", "20 MB: longest event-loop gap, ms",
-                    get("BM_ExtractFromEditor/20", "longest_gap_ms"));
-        return ok;
-    }
-
-private:
-    std::map<std::string, std::map<std::string, double>> values_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    fw::RuntimeInit(argc, argv);
-    Startup::RegisterClasses();
-    Startup::InitFileTypes();
-    Startup::NewAppInstance();
-    Startup::ApplicationAddMenuHandlers();
-    Startup::MakeDefaultView();
-    App::Instance()->Event_Open();
-    gWindow = ScrapWindow::Instance();
+    gWindow = bench::OpenMainWindow(argc, argv);
     gWindow->MP_KirikaeEditor();
     QApplication::processEvents();
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    TargetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const bool ok = reporter.CheckTargets();
-    benchmark::Shutdown();
-    Startup::ShutDown();
-    fw::RuntimeExit();
-    return ok ? 0 : 1;
+    bench::FigureReporter reporter;
+    const int status = bench::RunAndCheck(argc, argv, reporter, [&] {
+        if (!reporter.Ran({"BM_ExtractFromEditor/5", "BM_ExtractFromEditor/20"})) return true;
+        auto get = [&](const char* name, const char* key) { return reporter.Get(name, key); };
+        bench::Targets targets;
+        targets.Show("URLs in 20 MB", get("BM_ExtractFromEditor/20", "urls"));
+        targets.AtMost(
+            "time per byte, 20 MB / 5 MB",
+            get("BM_ExtractFromEditor/20", "ms") / 4 / get("BM_ExtractFromEditor/5", "ms"), 1.5);
+        targets.Show("20 MB: longest event-loop gap, ms",
+                     get("BM_ExtractFromEditor/20", "longest_gap_ms"));
+        return targets.Met();
+    });
+    bench::CloseMainWindow();
+    return status;
 }

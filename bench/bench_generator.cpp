@@ -9,21 +9,17 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <cstdio>
-#include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "app/App.h"
-#include "app/Startup.h"
+#include "bench/BenchShell.h"
+#include "bench/BenchSupport.h"
 #include "bench/GapProbe.h"
 #include "engine/myglobal.h"
 #include "framework/core/MsgBox.h"
 #include "framework/core/Strings.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/RadioButton.h"
-#include "framework/gui/Runtime.h"
 #include "window/ScrapWindow.h"
 #include "window/SelListBox.h"
 #include "window/allEditfield.h"
@@ -137,75 +133,40 @@ BENCHMARK(BM_GenerateIntoList)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
-class TargetReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs) {
-            std::string name = run.benchmark_name();
-            name = name.substr(0, name.find("/iterations"));
-            for (const auto& [key, counter] : run.counters) values_[name][key] = counter;
-            values_[name]["ms"] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    bool CheckTargets() const {
-        for (const char* name :
-             {"BM_EngineAlone/1000000", "BM_EditorHoldsText/1000000", "BM_ListHoldsRows/1000000",
-              "BM_GenerateIntoEditor/250000", "BM_GenerateIntoEditor/1000000",
-              "BM_GenerateIntoList/250000", "BM_GenerateIntoList/1000000"}) {
-            if (!values_.count(name)) return true;  // a filtered run: nothing to compare
-        }
-        auto ms = [&](const std::string& name) { return values_.at(name).at("ms"); };
-        bool ok = true;
-        auto check = [&](const std::string& what, double value, double limit) {
-            const bool met = value <= limit;
-            std::printf("%-64s %9.2f (<= %.2f) %s\n", what.c_str(), value, limit,
-                        met ? "met" : "MISSED");
-            ok = ok && met;
-        };
-        const double engine = ms("BM_EngineAlone/1000000");
-        std::printf("\nTargets\n");
-        check("into the editor, 1M: ms (limit 3 x engine + editor holding)",
-              ms("BM_GenerateIntoEditor/1000000"), 3 * engine + ms("BM_EditorHoldsText/1000000"));
-        check("into the list, 1M: ms (limit 3 x engine + list holding)",
-              ms("BM_GenerateIntoList/1000000"), 3 * engine + ms("BM_ListHoldsRows/1000000"));
-        check("into the editor, time per URL 1M / 250k",
-              ms("BM_GenerateIntoEditor/1000000") / 4 / ms("BM_GenerateIntoEditor/250000"), 1.5);
-        check("into the list, time per URL 1M / 250k",
-              ms("BM_GenerateIntoList/1000000") / 4 / ms("BM_GenerateIntoList/250000"), 1.5);
-        check("into the editor, 1M: longest event-loop gap, ms",
-              values_.at("BM_GenerateIntoEditor/1000000").at("longest_gap_ms"), 50);
-        check("into the list, 1M: longest event-loop gap, ms",
-              values_.at("BM_GenerateIntoList/1000000").at("longest_gap_ms"), 50);
-        return ok;
-    }
-
-private:
-    std::map<std::string, std::map<std::string, double>> values_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    fw::RuntimeInit(argc, argv);
-    Startup::RegisterClasses();
-    Startup::InitFileTypes();
-    Startup::NewAppInstance();
-    Startup::ApplicationAddMenuHandlers();
-    Startup::MakeDefaultView();
-    App::Instance()->Event_Open();
-    gWindow = ScrapWindow::Instance();
+    gWindow = bench::OpenMainWindow(argc, argv);
     QApplication::processEvents();
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    TargetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const bool ok = reporter.CheckTargets();
-    benchmark::Shutdown();
-    Startup::ShutDown();
-    fw::RuntimeExit();
-    return ok ? 0 : 1;
+    bench::FigureReporter reporter;
+    const int status = bench::RunAndCheck(argc, argv, reporter, [&] {
+        if (!reporter.Ran({"BM_EngineAlone/1000000", "BM_EditorHoldsText/1000000",
+                           "BM_ListHoldsRows/1000000", "BM_GenerateIntoEditor/250000",
+                           "BM_GenerateIntoEditor/1000000", "BM_GenerateIntoList/250000",
+                           "BM_GenerateIntoList/1000000"}))
+            return true;
+        auto ms = [&](const char* name) { return reporter.Get(name, "ms"); };
+        const double engine = ms("BM_EngineAlone/1000000");
+        bench::Targets targets;
+        targets.AtMost("into the editor, 1M: ms (limit 3 x engine + editor holding)",
+                       ms("BM_GenerateIntoEditor/1000000"),
+                       3 * engine + ms("BM_EditorHoldsText/1000000"));
+        targets.AtMost("into the list, 1M: ms (limit 3 x engine + list holding)",
+                       ms("BM_GenerateIntoList/1000000"),
+                       3 * engine + ms("BM_ListHoldsRows/1000000"));
+        targets.AtMost("into the editor, time per URL 1M / 250k",
+                       ms("BM_GenerateIntoEditor/1000000") / 4 / ms("BM_GenerateIntoEditor/250000"),
+                       1.5);
+        targets.AtMost("into the list, time per URL 1M / 250k",
+                       ms("BM_GenerateIntoList/1000000") / 4 / ms("BM_GenerateIntoList/250000"),
+                       1.5);
+        targets.AtMost("into the editor, 1M: longest event-loop gap, ms",
+                       reporter.Get("BM_GenerateIntoEditor/1000000", "longest_gap_ms"), 50);
+        targets.AtMost("into the list, 1M: longest event-loop gap, ms",
+                       reporter.Get("BM_GenerateIntoList/1000000", "longest_gap_ms"), 50);
+        return targets.Met();
+    });
+    bench::CloseMainWindow();
+    return status;
 }

@@ -15,22 +15,17 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QScrollBar>
-#include <QTimer>
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "app/App.h"
-#include "app/Startup.h"
+#include "bench/BenchShell.h"
+#include "bench/BenchSupport.h"
+#include "bench/GapProbe.h"
 #include "engine/myglobal.h"
 #include "framework/core/EventLoop.h"
-#include "framework/gui/Runtime.h"
 #include "window/ScrapWindow.h"
 #include "window/SelListBox.h"
 
@@ -120,8 +115,7 @@ void BM_PasteExpandingLines(benchmark::State& state) {
 }
 
 // Rows added one by one, as the generator and the extractor add them, each followed by the
-// loop's turn. A zero timer fires at every real turn; the longest gap between two firings is
-// the longest the event loop waited.
+// loop's turn, the probe timing the longest the event loop waited.
 void BM_AddDownloadItem(benchmark::State& state) {
     const std::int64_t n = state.range(0);
     std::vector<std::string> texts;
@@ -137,18 +131,7 @@ void BM_AddDownloadItem(benchmark::State& state) {
         state.PauseTiming();
         ClearList();
         const std::size_t heapBefore = HeapInUse();
-        QElapsedTimer clock;
-        qint64 lastTurn = 0;
-        qint64 longest = 0;
-        QTimer probe;
-        probe.setInterval(0);
-        QObject::connect(&probe, &QTimer::timeout, [&] {
-            const qint64 now = clock.nsecsElapsed();
-            longest = std::max(longest, now - lastTurn);
-            lastTurn = now;
-        });
-        probe.start();
-        clock.start();
+        bench::GapProbe probe;
         state.ResumeTiming();
         for (const std::string& text : texts) {
             gWindow->MP_AddDownloadItem(text);
@@ -156,9 +139,7 @@ void BM_AddDownloadItem(benchmark::State& state) {
         }
         List().FlushPendingRows();
         state.PauseTiming();
-        longest = std::max(longest, clock.nsecsElapsed() - lastTurn);
-        probe.stop();
-        longestGapMs = std::max(longestGapMs, static_cast<double>(longest) / 1e6);
+        longestGapMs = std::max(longestGapMs, probe.Stop());
         bytesPerRowOverText =
             (static_cast<double>(HeapInUse() - heapBefore) - textBytes) / static_cast<double>(n);
         state.ResumeTiming();
@@ -198,92 +179,53 @@ BENCHMARK(BM_PasteExpandingLines)->Arg(2'500)->Arg(10'000)->Unit(benchmark::kMil
 BENCHMARK(BM_AddDownloadItem)->Arg(250'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollAndSelectAtAMillionRows)->Unit(benchmark::kMillisecond);
 
-class TargetReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs) {
-            for (const auto& [key, counter] : run.counters)
-                counters_[run.benchmark_name()][key] = counter;
-            counters_[run.benchmark_name()]["ms"] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    bool CheckTargets() const {
-        for (const char* name :
-             {"BM_EngineAlone/1000000", "BM_PastePlainLines/250000", "BM_PastePlainLines/1000000",
-              "BM_ReadPlainLines/1000000", "BM_PasteExpandingLines/2500",
-              "BM_PasteExpandingLines/10000", "BM_AddDownloadItem/250000",
-              "BM_AddDownloadItem/1000000", "BM_ScrollAndSelectAtAMillionRows"}) {
-            if (!counters_.count(name)) {
-                std::printf("\nTargets not checked: %s did not run\n", name);
-                return true;
-            }
-        }
-        auto get = [&](const std::string& name, const char* key) {
-            return counters_.at(name).at(key);
-        };
-        auto perItem = [&](const std::string& name) { return 1.0 / get(name, "items_per_second"); };
-        bool ok = true;
-        auto check = [&](const std::string& what, double value, double limit) {
-            const bool met = value <= limit;
-            std::printf("%-60s %8.2f (<= %.2f) %s\n", what.c_str(), value, limit,
-                        met ? "met" : "MISSED");
-            ok = ok && met;
-        };
-        const double engine = perItem("BM_EngineAlone/1000000");
-        std::printf("\nTargets\n");
-        check("plain lines: time per row / engine time per entry",
-              perItem("BM_PastePlainLines/1000000") / engine, 3.0);
-        std::printf("%-60s %8.2f (the reader alone, for comparison)\n",
-                    "plain lines read from a drop: time per row / engine",
-                    perItem("BM_ReadPlainLines/1000000") / engine);
-        check("expanding lines: time per row / engine time per entry",
-              perItem("BM_PasteExpandingLines/10000") / engine, 3.0);
-        check("plain lines 1M / 250k, time per row",
-              perItem("BM_PastePlainLines/1000000") / perItem("BM_PastePlainLines/250000"), 1.5);
-        check("expanding lines 10k / 2.5k, time per row",
-              perItem("BM_PasteExpandingLines/10000") / perItem("BM_PasteExpandingLines/2500"),
-              1.5);
-        const std::string add1M = "BM_AddDownloadItem/1000000";
-        check("adding one by one 1M / 250k, time per row",
-              perItem(add1M) / perItem("BM_AddDownloadItem/250000"), 1.5);
-        check("adding one by one: longest event-loop gap, ms", get(add1M, "longest_gap_ms"), 50);
-        check("adding one by one: bytes per row beyond its text",
-              get(add1M, "bytes_per_row_over_text"), 64);
-        check("a million rows: scroll, select all, click, paint, ms",
-              get("BM_ScrollAndSelectAtAMillionRows", "ms"), 50);
-        return ok;
-    }
-
-private:
-    std::map<std::string, std::map<std::string, double>> counters_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     mallopt(M_MMAP_MAX, 0);
     mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
-    fw::RuntimeInit(argc, argv);
-    Startup::RegisterClasses();
-    Startup::InitFileTypes();
-    Startup::NewAppInstance();
-    Startup::ApplicationAddMenuHandlers();
-    Startup::MakeDefaultView();
-    App::Instance()->Event_Open();
-    gWindow = ScrapWindow::Instance();
+    gWindow = bench::OpenMainWindow(argc, argv);
     gWindow->MP_KirikaeURLlist();
     QApplication::processEvents();
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    TargetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const bool ok = reporter.CheckTargets();
-    benchmark::Shutdown();
-    Startup::ShutDown();
-    fw::RuntimeExit();
-    return ok ? 0 : 1;
+    bench::FigureReporter reporter;
+    const int status = bench::RunAndCheck(argc, argv, reporter, [&] {
+        if (!reporter.Ran({"BM_EngineAlone/1000000", "BM_PastePlainLines/250000",
+                           "BM_PastePlainLines/1000000", "BM_ReadPlainLines/1000000",
+                           "BM_PasteExpandingLines/2500", "BM_PasteExpandingLines/10000",
+                           "BM_AddDownloadItem/250000", "BM_AddDownloadItem/1000000",
+                           "BM_ScrollAndSelectAtAMillionRows"}))
+            return true;
+        auto get = [&](const std::string& name, const char* key) {
+            return reporter.Get(name, key);
+        };
+        auto perItem = [&](const std::string& name) { return 1.0 / get(name, "items_per_second"); };
+        const double engine = perItem("BM_EngineAlone/1000000");
+        bench::Targets targets;
+        targets.AtMost("plain lines: time per row / engine time per entry",
+                       perItem("BM_PastePlainLines/1000000") / engine, 3.0);
+        targets.Show("plain lines read from a drop: time per row / engine",
+                     perItem("BM_ReadPlainLines/1000000") / engine,
+                     "(the reader alone, for comparison)");
+        targets.AtMost("expanding lines: time per row / engine time per entry",
+                       perItem("BM_PasteExpandingLines/10000") / engine, 3.0);
+        targets.AtMost("plain lines 1M / 250k, time per row",
+                       perItem("BM_PastePlainLines/1000000") / perItem("BM_PastePlainLines/250000"),
+                       1.5);
+        targets.AtMost(
+            "expanding lines 10k / 2.5k, time per row",
+            perItem("BM_PasteExpandingLines/10000") / perItem("BM_PasteExpandingLines/2500"), 1.5);
+        const std::string add1M = "BM_AddDownloadItem/1000000";
+        targets.AtMost("adding one by one 1M / 250k, time per row",
+                       perItem(add1M) / perItem("BM_AddDownloadItem/250000"), 1.5);
+        targets.AtMost("adding one by one: longest event-loop gap, ms",
+                       get(add1M, "longest_gap_ms"), 50);
+        targets.AtMost("adding one by one: bytes per row beyond its text",
+                       get(add1M, "bytes_per_row_over_text"), 64);
+        targets.AtMost("a million rows: scroll, select all, click, paint, ms",
+                       get("BM_ScrollAndSelectAtAMillionRows", "ms"), 50);
+        return targets.Met();
+    });
+    bench::CloseMainWindow();
+    return status;
 }

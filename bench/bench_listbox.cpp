@@ -11,11 +11,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 
+#include "bench/BenchSupport.h"
 #include "framework/core/EventLoop.h"
 #include "framework/gui/Listbox.h"
 #include "framework/gui/Runtime.h"
@@ -37,7 +36,6 @@ public:
 };
 
 BenchWindow* gWindow = nullptr;
-std::map<std::string, double> gFigures;
 
 std::size_t MallocInUse() {
     const struct mallinfo2 info = mallinfo2();
@@ -113,9 +111,6 @@ void BM_AddRowOneByOne(benchmark::State& state) {
     state.counters["bytes_per_row"] = bytesPerRow;
     state.counters["text_per_row"] = textPerRow;
     state.SetItemsProcessed(state.iterations() * n);
-    const std::string size = std::to_string(n);
-    gFigures["max_gap_ms/" + size] = maxGapMs;
-    gFigures["overhead_per_row/" + size] = bytesPerRow - textPerRow;
 }
 BENCHMARK(BM_AddRowOneByOne)
     ->Arg(100000)
@@ -147,19 +142,6 @@ BENCHMARK(BM_SelectAllThenRemoveSelected)
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
 
-class TargetReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const std::string name = run.benchmark_name();
-            const auto items = run.counters.find("items_per_second");
-            if (items != run.counters.end()) rate_[name] = items->second;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> rate_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -170,34 +152,30 @@ int main(int argc, char** argv) {
     gWindow = new BenchWindow;
     gWindow->Construct("BenchWindow");
     Settle();
-    benchmark::Initialize(&argc, argv);
-    TargetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    bool ok = true;
-    auto check = [&](const char* what, bool pass, double value, double limit) {
-        std::printf("%-62s %10.2f (limit %.2f) %s\n", what, value, limit, pass ? "ok" : "MISSED");
-        ok = ok && pass;
-    };
-    auto ratio = [&](const std::string& base) {
-        const double small = reporter.rate_[base + "/100000/iterations:1"];
-        const double large = reporter.rate_[base + "/1000000/iterations:1"];
-        return large > 0 ? small / large : 0.0;
-    };
-    if (reporter.rate_.count("BM_AddRowOneByOne/1000000/iterations:1")) {
-        const double r = ratio("BM_AddRowOneByOne");
-        check("AddRow one by one: time per row 1M / 100k", r <= 1.5, r, 1.5);
-        const double gap = gFigures["max_gap_ms/1000000"];
-        check("AddRow one by one: longest event-loop gap at 1M rows (ms)", gap <= 50, gap, 50);
-        const double overhead = gFigures["overhead_per_row/1000000"];
-        check("memory per row beyond its text at 1M rows (bytes)", overhead <= 64, overhead, 64);
-    }
-    const double small = reporter.rate_["BM_SelectAllThenRemoveSelected/100000/iterations:3"];
-    const double large = reporter.rate_["BM_SelectAllThenRemoveSelected/1000000/iterations:3"];
-    if (small > 0 && large > 0)
-        check("select all + remove selected: time per row 1M / 100k", small / large <= 1.5,
-              small / large, 1.5);
+    bench::FigureReporter reporter;
+    const int status = bench::RunAndCheck(argc, argv, reporter, [&] {
+        auto perRowRatio = [&](const std::string& base) {
+            return reporter.Get(base + "/100000", "items_per_second") /
+                   reporter.Get(base + "/1000000", "items_per_second");
+        };
+        bench::Targets targets;
+        if (reporter.Ran({"BM_AddRowOneByOne/100000", "BM_AddRowOneByOne/1000000"})) {
+            const std::string large = "BM_AddRowOneByOne/1000000";
+            targets.AtMost("AddRow one by one: time per row 1M / 100k",
+                           perRowRatio("BM_AddRowOneByOne"), 1.5);
+            targets.AtMost("AddRow one by one: longest event-loop gap at 1M rows (ms)",
+                           reporter.Get(large, "max_gap_ms"), 50);
+            targets.AtMost(
+                "memory per row beyond its text at 1M rows (bytes)",
+                reporter.Get(large, "bytes_per_row") - reporter.Get(large, "text_per_row"), 64);
+        }
+        if (reporter.Ran({"BM_SelectAllThenRemoveSelected/100000",
+                          "BM_SelectAllThenRemoveSelected/1000000"}))
+            targets.AtMost("select all + remove selected: time per row 1M / 100k",
+                           perRowRatio("BM_SelectAllThenRemoveSelected"), 1.5);
+        return targets.Met();
+    });
     fw::RuntimeReleaseModuleLists();
     fw::RuntimeExit();
-    return ok ? 0 : 1;
+    return status;
 }

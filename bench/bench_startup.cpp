@@ -9,16 +9,13 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QWindow>
-#include <cstdio>
 
 #include "app/Startup.h"
+#include "bench/BenchSupport.h"
 #include "framework/gui/Runtime.h"
 #include "window/ScrapWindow.h"
 
 namespace {
-
-double startSeconds = 0;
-double baselineSeconds = 0;
 
 void WaitUntilExposed(QWidget* w) {
     while (!(w->windowHandle() && w->windowHandle()->isExposed()))
@@ -51,23 +48,6 @@ void BM_BareWindowBaseline(benchmark::State& state) {
     }
 }
 
-// Collects the mean time of each benchmark for the check at the end.
-class Recorder : public benchmark::ConsoleReporter {
-public:
-    Recorder() : ConsoleReporter(OO_None) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs) {
-            const double seconds =
-                r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
-            if (r.benchmark_name().find("StartupToShownWindow") != std::string::npos)
-                startSeconds = seconds;
-            if (r.benchmark_name().find("BareWindowBaseline") != std::string::npos)
-                baselineSeconds = seconds;
-        }
-    }
-};
-
 }  // namespace
 
 BENCHMARK(BM_StartupToShownWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -76,17 +56,17 @@ BENCHMARK(BM_BareWindowBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     fw::RuntimeInit(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Recorder reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    bench::FigureReporter reporter(benchmark::ConsoleReporter::OO_None);
+    const int status = bench::RunAndCheck(argc, argv, reporter, [&] {
+        const char* start = "BM_StartupToShownWindow/real_time";
+        const char* bare = "BM_BareWindowBaseline/real_time";
+        if (!reporter.Ran({start, bare})) return true;
+        bench::Targets targets;
+        targets.AtMost("start-up to shown window, ms", reporter.Get(start, "ms"), 100);
+        targets.AtMost("start-up / bare window, times",
+                       reporter.Get(start, "ms") / reporter.Get(bare, "ms"), 20);
+        return targets.Met();
+    });
     fw::RuntimeExit();
-    if (startSeconds <= 0 || baselineSeconds <= 0) return 0;
-    const double ratio = startSeconds / baselineSeconds;
-    const bool ok = startSeconds <= 0.1 && ratio <= 20;
-    std::printf(
-        "start-up to shown window: %.1f ms, %.1f times the bare window (target <= 100 ms, "
-        "<= 20x): %s\n",
-        startSeconds * 1e3, ratio, ok ? "met" : "MISSED");
-    return ok ? 0 : 1;
+    return status;
 }

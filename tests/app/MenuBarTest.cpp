@@ -13,7 +13,6 @@
 #include "app/Maker.h"
 #include "app/Menu.h"
 #include "app/MenuItems.h"
-#include "app/Startup.h"
 #include "framework/core/Exceptions.h"
 #include "framework/gui/Menu.h"
 #include "framework/gui/Runtime.h"
@@ -63,16 +62,8 @@ Class ClassOf(const fw::MenuItem& item) {
 
 // The application object with its bar and handlers, but no window: nothing enables items but
 // the framework and the application.
-class AppOnly : public ::testing::Test {
+class AppOnly : public AppTest {
 protected:
-    void SetUp() override {
-        Startup::RegisterClasses();
-        Startup::InitFileTypes();
-        Startup::NewAppInstance();
-        Startup::ApplicationAddMenuHandlers();
-    }
-    void TearDown() override { Startup::ShutDown(); }
-
     std::shared_ptr<fw::MenuItem> Item(const char* name) {
         return App::Instance()->GetMenuBar()->Lookup(name);
     }
