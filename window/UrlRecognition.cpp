@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "framework/core/Utf8.h"
+
 namespace UrlRecognition {
 
 namespace {
@@ -39,24 +41,6 @@ std::u32string Decode(std::string_view s) {
         i += ok ? static_cast<std::size_t>(extra) + 1 : 1;
     }
     return out;
-}
-
-void Encode(char32_t cp, std::string& out) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 char32_t AsciiLower(char32_t c) {
@@ -121,7 +105,7 @@ std::optional<CaretUrl> UrlAtCaret(std::string_view utf8, std::int64_t selStart,
 
     CaretUrl hit{static_cast<std::int32_t>(b), static_cast<std::int32_t>(length), {}};
     for (std::int64_t k = b; k < b + length; ++k)
-        Encode(text[static_cast<std::size_t>(k)], hit.url);
+        fw::utf8::AppendChar(hit.url, text[static_cast<std::size_t>(k)]);
     return hit;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
-// Character boundaries in UTF-8 text that may be invalid.
+// Character boundaries in UTF-8 text that may be invalid, and the encoding of one character.
 namespace fw::utf8 {
 
 // Bytes of the character that starts at `i` (i < s.size()): the length of a well-formed
@@ -13,5 +14,8 @@ std::size_t CharLength(std::string_view s, std::size_t i);
 // Byte offset of the start of character `n` (0-based), or s.size() when the text has no more
 // than n characters.
 std::size_t OffsetOfChar(std::string_view s, std::size_t n);
+
+// Appends the UTF-8 bytes of code point `cp` (at most U+10FFFF) to `out`.
+void AppendChar(std::string& out, char32_t cp);
 
 }  // namespace fw::utf8
