@@ -17,13 +17,17 @@ void ListModel::Store(std::string_view text, std::uint64_t& offset, std::uint32_
     arena_.append(text);
 }
 
-void ListModel::Append(std::string_view text) {
+void ListModel::PushRow(std::string_view text) {
     std::uint64_t offset;
     std::uint32_t length;
     Store(text, offset, length);
     offsets_.push_back(offset);
     lengths_.push_back(length);
     selected_.push_back(0);
+}
+
+void ListModel::Append(std::string_view text) {
+    PushRow(text);
     SchedulePendingWork();
 }
 
@@ -31,14 +35,7 @@ void ListModel::AppendMany(const std::vector<std::string>& texts) {
     offsets_.reserve(offsets_.size() + texts.size());
     lengths_.reserve(lengths_.size() + texts.size());
     selected_.reserve(selected_.size() + texts.size());
-    for (const auto& text : texts) {
-        std::uint64_t offset;
-        std::uint32_t length;
-        Store(text, offset, length);
-        offsets_.push_back(offset);
-        lengths_.push_back(length);
-        selected_.push_back(0);
-    }
+    for (const auto& text : texts) PushRow(text);
     SchedulePendingWork();
 }
 

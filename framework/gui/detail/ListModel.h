@@ -48,6 +48,8 @@ public:
 
 private:
     void Store(std::string_view text, std::uint64_t& offset, std::uint32_t& length);
+    // Stores a new last row, unselected, without announcing it.
+    void PushRow(std::string_view text);
     void CompactIfWasteful();
 
     std::string arena_;

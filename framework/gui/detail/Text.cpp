@@ -1,42 +1,39 @@
 #include "framework/gui/detail/Text.h"
 
+#include "framework/core/Utf8.h"
+
 namespace fw::detail {
 
-// Both copy the runs between line ends whole; a pasted list of a million lines crosses here.
-std::string ToSystemLineEnds(std::string_view text) {
+namespace {
+
+// Copies the runs between line ends whole, a pasted list of a million lines crossing here;
+// every character of `ends` ends a line, CR LF counting as one end, and the end becomes `to`.
+std::string ReplaceLineEnds(std::string_view text, const char* ends, char to) {
     std::string out;
     out.reserve(text.size());
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
+        const std::size_t end = text.find_first_of(ends, start);
         if (end == std::string_view::npos) {
             out.append(text, start);
             break;
         }
         out.append(text, start, end - start);
-        out.push_back('\r');
+        out.push_back(to);
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
     return out;
 }
 
+}  // namespace
+
+std::string ToSystemLineEnds(std::string_view text) {
+    return ReplaceLineEnds(text, "\r\n", '\r');
+}
+
 std::string ToPlatformLineEnds(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\r', start);
-        if (end == std::string_view::npos) {
-            out.append(text, start);
-            break;
-        }
-        out.append(text, start, end - start);
-        out.push_back('\n');
-        start = end + 1;
-        if (start < text.size() && text[start] == '\n') ++start;
-    }
-    return out;
+    return ReplaceLineEnds(text, "\r", '\n');
 }
 
 std::string FromQtText(const QString& s) {
@@ -72,39 +69,17 @@ int Utf16IndexOf(const QString& s, int codePoints) {
 }
 
 bool IsValidUtf8(std::string_view bytes) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const std::size_t n = bytes.size();
     std::size_t i = 0;
-    while (i < n) {
-        unsigned char c = p[i];
-        if (c < 0x80) {
+    while (i < bytes.size()) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
             ++i;
             continue;
         }
-        std::size_t len;
-        unsigned int cp;
-        if (c >= 0xC2 && c <= 0xDF) {
-            len = 2;
-            cp = c & 0x1Fu;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            len = 3;
-            cp = c & 0x0Fu;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            len = 4;
-            cp = c & 0x07u;
-        } else {
-            return false;
-        }
-        if (i + len > n) return false;
-        for (std::size_t k = 1; k < len; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (p[i + k] & 0x3Fu);
-        }
-        // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
-        if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-            (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += len;
+        // A byte that starts no well-formed sequence (overlong, surrogate, past U+10FFFF,
+        // cut short) counts as a character of its own.
+        const std::size_t length = utf8::CharLength(bytes, i);
+        if (length == 1) return false;
+        i += length;
     }
     return true;
 }
