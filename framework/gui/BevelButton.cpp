@@ -5,8 +5,6 @@
 #include <QToolButton>
 
 #include "framework/gui/Picture.h"
-#include "framework/gui/Runtime.h"
-#include "framework/gui/detail/Text.h"
 
 namespace fw {
 namespace {
@@ -34,37 +32,26 @@ protected:
 
 }  // namespace
 
-BevelButton::BevelButton(Window& owner) : RectControl(owner) {
+BevelButton::BevelButton(Window& owner) : ButtonControl(owner) {
     auto* button = new FaceButton;
     button->face = &icon_;
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QObject::connect(button, &QToolButton::clicked, button,
-                     [this] { Dispatch([this] { Event_Action(); }); });
-    SetWidget(button);
-}
-
-std::string BevelButton::Caption() const {
-    return detail::FromQtText(static_cast<QToolButton*>(Widget())->text());
-}
-
-void BevelButton::SetCaption(const std::string& caption) {
-    static_cast<QToolButton*>(Widget())->setText(detail::ToQtText(caption));
+    SetButton(button);
 }
 
 void BevelButton::SetButtonType(int type) {
     buttonType_ = type;
-    static_cast<QToolButton*>(Widget())->setCheckable(type == 1);
+    Button()->setCheckable(type == 1);
 }
 
 bool BevelButton::Value() const {
-    return static_cast<QToolButton*>(Widget())->isChecked();
+    return Button()->isChecked();
 }
 
 void BevelButton::SetValue(bool pressed) {
-    auto* button = static_cast<QToolButton*>(Widget());
     // A push button has no pressed state of its own to keep.
-    if (button->isCheckable()) button->setChecked(pressed);
+    if (Button()->isCheckable()) Button()->setChecked(pressed);
 }
 
 void BevelButton::SetIcon(std::shared_ptr<Picture> picture) {

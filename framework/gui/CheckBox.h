@@ -1,26 +1,15 @@
 #pragma once
 
-#include <functional>
-#include <string>
-
-#include "framework/gui/Control.h"
+#include "framework/gui/ButtonControl.h"
 
 namespace fw {
 
-class CheckBox : public RectControl {
+class CheckBox : public ButtonControl {
 public:
     explicit CheckBox(Window& owner);
 
-    std::string Caption() const;
-    void SetCaption(const std::string& caption);
     bool Value() const;
     void SetValue(bool ticked);
-
-    // Raised when the user ticks or unticks the box.
-    std::function<void()> OnAction;
-    virtual void Event_Action() {
-        if (OnAction) OnAction();
-    }
 };
 
 }  // namespace fw

@@ -2,25 +2,12 @@
 
 #include <QPushButton>
 
-#include "framework/gui/Runtime.h"
-#include "framework/gui/detail/Text.h"
-
 namespace fw {
 
-PushButton::PushButton(Window& owner) : RectControl(owner) {
+PushButton::PushButton(Window& owner) : ButtonControl(owner) {
     auto* button = new QPushButton;
     button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, button,
-                     [this] { Dispatch([this] { Event_Action(); }); });
-    SetWidget(button);
-}
-
-std::string PushButton::Caption() const {
-    return detail::FromQtText(static_cast<QPushButton*>(Widget())->text());
-}
-
-void PushButton::SetCaption(const std::string& caption) {
-    static_cast<QPushButton*>(Widget())->setText(detail::ToQtText(caption));
+    SetButton(button);
 }
 
 void PushButton::SetDefault(bool on) {

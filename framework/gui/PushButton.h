@@ -1,18 +1,13 @@
 #pragma once
 
-#include <functional>
-#include <string>
-
-#include "framework/gui/Control.h"
+#include "framework/gui/ButtonControl.h"
 
 namespace fw {
 
-class PushButton : public RectControl {
+class PushButton : public ButtonControl {
 public:
     explicit PushButton(Window& owner);
 
-    std::string Caption() const;
-    void SetCaption(const std::string& caption);
     // The window's default button answers Return and Enter typed in a single-line field
     // that does not consume them.
     bool Default() const { return default_; }
@@ -22,11 +17,6 @@ public:
     void SetCancel(bool on) { cancel_ = on; }
     // Acts as if clicked; does nothing while the button is disabled.
     void Push();
-
-    std::function<void()> OnAction;
-    virtual void Event_Action() {
-        if (OnAction) OnAction();
-    }
 
 private:
     bool default_ = false;
