@@ -20,6 +20,11 @@ std::optional<std::string> AcceptedRow(std::string entry) {
     return std::nullopt;
 }
 
+namespace {
+// The innermost filter of the reads now running, nil inside their turns of the event loop.
+FirstMessageOnly* activeFilter = nullptr;
+}  // namespace
+
 FirstMessageOnly::FirstMessageOnly()
     : previous_(fw::SetMsgBoxHook([this](const std::string& text) {
           if (shown_) return;
@@ -29,10 +34,37 @@ FirstMessageOnly::FirstMessageOnly()
           } else {
               std::cerr << text << '\n';
           }
-      })) {}
+      })),
+      outer_(activeFilter) {
+    activeFilter = this;
+    if (!outer_) previousTurn_ = fw::SetEventLoopTurn(&UnfilteredTurn);
+}
 
 FirstMessageOnly::~FirstMessageOnly() {
     fw::SetMsgBoxHook(std::move(previous_));
+    activeFilter = outer_;
+    if (!outer_) fw::SetEventLoopTurn(previousTurn_);
+}
+
+// Runs the turn with the hooks that were in place before the outermost filter, and puts the
+// filters back afterwards, also when the turn throws.
+void FirstMessageOnly::UnfilteredTurn() {
+    FirstMessageOnly* outermost = activeFilter;
+    while (outermost && outermost->outer_) outermost = outermost->outer_;
+    if (!outermost) return;
+    const fw::EventLoopTurn turn = outermost->previousTurn_;
+    struct Restore {
+        FirstMessageOnly* active;
+        fw::MsgBoxHook filter;
+        ~Restore() {
+            fw::SetEventLoopTurn(&UnfilteredTurn);
+            activeFilter = active;
+            fw::SetMsgBoxHook(std::move(filter));
+        }
+    } restore{activeFilter, fw::SetMsgBoxHook(outermost->previous_)};
+    activeFilter = nullptr;
+    fw::SetEventLoopTurn(turn);
+    if (turn) turn();
 }
 
 void ReadLine(const fw::EncodedText& line, const std::function<void(const std::string&)>& add) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/core/EventLoop.h"
 #include "framework/core/MsgBox.h"
 #include "framework/core/TextEncoding.h"
 
@@ -37,9 +38,10 @@ void ForEachLine(std::string_view text, std::string_view separator, F&& line) {
 // are compared as characters with the system's string equality, so "HTTP:" is accepted.
 std::optional<std::string> AcceptedRow(std::string entry);
 
-// While it lives, only the first message box is shown. A download list can hold thousands of
-// refused ranges (a binary file dropped by mistake holds them by chance), and a box for each
-// would keep the user clicking long after the read has ended.
+// While it lives, only the first message box of the read is shown. A download list can hold
+// thousands of refused ranges (a binary file dropped by mistake holds them by chance), and a box
+// for each would keep the user clicking long after the read has ended. Events handled in the
+// read's turns of the event loop show theirs as usual.
 class FirstMessageOnly {
 public:
     FirstMessageOnly();
@@ -48,8 +50,12 @@ public:
     FirstMessageOnly& operator=(const FirstMessageOnly&) = delete;
 
 private:
+    static void UnfilteredTurn();
+
     bool shown_ = false;
     fw::MsgBoxHook previous_;
+    FirstMessageOnly* outer_;
+    fw::EventLoopTurn previousTurn_ = nullptr;
 };
 
 // Reads one line of a download list: converted to UTF-8 and trimmed; a line holding a range is

@@ -14,6 +14,7 @@
 #include <random>
 
 #include "app/MenuItems.h"
+#include "framework/core/EventLoop.h"
 #include "framework/gui/BevelButton.h"
 #include "framework/gui/Dictionary.h"
 #include "framework/gui/Hooks.h"
@@ -280,6 +281,28 @@ TEST_F(ListReaderTest, BadInputLosesNothingOfTheList) {
     gone.setUrls({QUrl::fromLocalFile(dir_.filePath("vanished.txt"))});
     fwtest::Drop(Viewport(), ListMiddle(), gone);
     EXPECT_EQ(List().ListCount(), 4);
+}
+
+TEST_F(ListReaderTest, MessagesOfOtherEventsDuringAReadAreShown) {
+    fwtest::MsgBoxRecorder messages;
+    // Another event, handled in a turn of the event loop once the read has reported a refusal.
+    static const std::vector<std::string>* shown;
+    static bool reported;
+    shown = &messages.Texts();
+    reported = false;
+    const fw::EventLoopTurn gui = fw::SetEventLoopTurn([] {
+        if (reported || shown->empty()) return;
+        reported = true;
+        fw::MsgBox("URL抽出完了");
+    });
+    window->MP_ReadDownloadList(
+        {"http://x/[1-100000000].jpg\rhttp://y/[1-100000000].jpg\rhttp://a/1",
+         fw::Encodings::UTF8});
+    fw::SetEventLoopTurn(gui);
+    ASSERT_EQ(messages.Texts().size(), 2u);
+    EXPECT_EQ(messages.Texts()[0].rfind("Error<MG_MRList>", 0), 0u);
+    EXPECT_EQ(messages.Texts()[1], "URL抽出完了");
+    EXPECT_EQ(Rows(), (Texts{kOld, "http://a/1"}));
 }
 
 TEST_F(ListReaderTest, AHundredMegabyteBinaryFileIsReadWithoutHarm) {
