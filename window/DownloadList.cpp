@@ -21,50 +21,41 @@ std::optional<std::string> AcceptedRow(std::string entry) {
 }
 
 namespace {
-// The innermost filter of the reads now running, nil inside their turns of the event loop.
-FirstMessageOnly* activeFilter = nullptr;
+
+// Reads now running, and how deep inside their turns of the event loop the program is.
+int liveFilters = 0;
+int turnDepth = 0;
+fw::EventLoopTurn plainTurn = nullptr;
+
+// The turn the reads give the event loop: the usual one, counted, so that a message raised by
+// an event handled there is known not to be the read's own.
+void CountedTurn() {
+    struct Depth {
+        Depth() { ++turnDepth; }
+        ~Depth() { --turnDepth; }
+    } depth;
+    if (plainTurn) plainTurn();
+}
+
 }  // namespace
 
 FirstMessageOnly::FirstMessageOnly()
-    : previous_(fw::SetMsgBoxHook([this](const std::string& text) {
-          if (shown_) return;
-          shown_ = true;
+    : depth_(turnDepth), previous_(fw::SetMsgBoxHook([this](const std::string& text) {
+          const bool own = turnDepth == depth_;
+          if (own && shown_) return;
+          if (own) shown_ = true;
           if (previous_) {
               previous_(text);
           } else {
               std::cerr << text << '\n';
           }
-      })),
-      outer_(activeFilter) {
-    activeFilter = this;
-    if (!outer_) previousTurn_ = fw::SetEventLoopTurn(&UnfilteredTurn);
+      })) {
+    if (liveFilters++ == 0) plainTurn = fw::SetEventLoopTurn(&CountedTurn);
 }
 
 FirstMessageOnly::~FirstMessageOnly() {
     fw::SetMsgBoxHook(std::move(previous_));
-    activeFilter = outer_;
-    if (!outer_) fw::SetEventLoopTurn(previousTurn_);
-}
-
-// Runs the turn with the hooks that were in place before the outermost filter, and puts the
-// filters back afterwards, also when the turn throws.
-void FirstMessageOnly::UnfilteredTurn() {
-    FirstMessageOnly* outermost = activeFilter;
-    while (outermost && outermost->outer_) outermost = outermost->outer_;
-    if (!outermost) return;
-    const fw::EventLoopTurn turn = outermost->previousTurn_;
-    struct Restore {
-        FirstMessageOnly* active;
-        fw::MsgBoxHook filter;
-        ~Restore() {
-            fw::SetEventLoopTurn(&UnfilteredTurn);
-            activeFilter = active;
-            fw::SetMsgBoxHook(std::move(filter));
-        }
-    } restore{activeFilter, fw::SetMsgBoxHook(outermost->previous_)};
-    activeFilter = nullptr;
-    fw::SetEventLoopTurn(turn);
-    if (turn) turn();
+    if (--liveFilters == 0) fw::SetEventLoopTurn(plainTurn);
 }
 
 void ReadLine(const fw::EncodedText& line, const std::function<void(const std::string&)>& add) {

@@ -50,12 +50,11 @@ public:
     FirstMessageOnly& operator=(const FirstMessageOnly&) = delete;
 
 private:
-    static void UnfilteredTurn();
-
+    // The depth of event-loop turns the read started at: a message raised deeper comes from
+    // another event and is shown as usual.
+    int depth_;
     bool shown_ = false;
     fw::MsgBoxHook previous_;
-    FirstMessageOnly* outer_;
-    fw::EventLoopTurn previousTurn_ = nullptr;
 };
 
 // Reads one line of a download list: converted to UTF-8 and trimmed; a line holding a range is

@@ -305,6 +305,24 @@ TEST_F(ListReaderTest, MessagesOfOtherEventsDuringAReadAreShown) {
     EXPECT_EQ(Rows(), (Texts{kOld, "http://a/1"}));
 }
 
+TEST_F(ListReaderTest, AReadStartedInAnotherReadsTurnShowsItsOwnFirstMessage) {
+    fwtest::MsgBoxRecorder messages;
+    static ScrapWindow* target;
+    static bool started;
+    target = window;
+    started = false;
+    const fw::EventLoopTurn gui = fw::SetEventLoopTurn([] {
+        if (started) return;
+        started = true;
+        target->MP_ReadDownloadList(
+            {"ftp://n/[1-100000000]\rftp://n/[1-100000000]", fw::Encodings::UTF8});
+    });
+    window->MP_ReadDownloadList(
+        {"http://x/[1-100000000].jpg\rhttp://y/[1-100000000].jpg", fw::Encodings::UTF8});
+    fw::SetEventLoopTurn(gui);
+    EXPECT_EQ(messages.Texts().size(), 2u) << "one for each read";
+}
+
 TEST_F(ListReaderTest, AHundredMegabyteBinaryFileIsReadWithoutHarm) {
     fwtest::MsgBoxRecorder messages;
     const QString path = dir_.filePath("binary.bin");
