@@ -1,14 +1,17 @@
 #include "engine/myglobal.h"
 
 namespace myglobal {
+namespace {
+bool DeclaredUtf8(const fw::EncodedText& s) {
+    return s.encoding && *s.encoding == fw::Encodings::UTF8;
+}
+}  // namespace
 
 fw::EncodedText MG_textconUni(const fw::EncodedText& s) {
     try {
         // What the converter between equal encodings gives, without building one: the
         // download-list reader passes every line of a pasted million-line list through here.
-        if (s.encoding && *s.encoding == fw::Encodings::UTF8) {
-            return fw::EncodedText{s.bytes, fw::Encodings::UTF8};
-        }
+        if (DeclaredUtf8(s)) return fw::EncodedText{s.bytes, fw::Encodings::UTF8};
         if (const auto conv = fw::GetTextConverter(s.Encoding(), fw::Encodings::UTF8)) {
             return conv->convert(s);
         }
@@ -23,6 +26,11 @@ fw::EncodedText MG_textconUni(const fw::EncodedText& s) {
     } catch (...) {
         return s;
     }
+}
+
+fw::EncodedText MG_textconUni(fw::EncodedText&& s) {
+    if (DeclaredUtf8(s)) return std::move(s);
+    return MG_textconUni(static_cast<const fw::EncodedText&>(s));
 }
 
 }  // namespace myglobal

@@ -31,5 +31,7 @@ void MP_MakeRenbanList(std::vector<std::string>& list, bool pad);
 // from the charset the whole text names, if any; otherwise the same bytes declared as UTF-8.
 // Never fails: on any failure the text comes back as it was passed in.
 fw::EncodedText MG_textconUni(const fw::EncodedText& s);
+// The same, taking the bytes over where they need no conversion.
+fw::EncodedText MG_textconUni(fw::EncodedText&& s);
 
 }  // namespace myglobal

@@ -58,8 +58,9 @@ FirstMessageOnly::~FirstMessageOnly() {
     if (--liveFilters == 0) fw::SetEventLoopTurn(plainTurn);
 }
 
-void ReadLine(const fw::EncodedText& line, const std::function<void(const std::string&)>& add) {
-    std::string text = fw::Trim(myglobal::MG_textconUni(line).bytes);
+void ReadLine(fw::EncodedText line, const std::function<void(const std::string&)>& add) {
+    std::string text = myglobal::MG_textconUni(std::move(line)).bytes;
+    fw::TrimInPlace(text);
     if (fw::LenB(text) == 0) return;
 
     std::vector<std::string> expansions;

@@ -61,6 +61,6 @@ private:
 // expanded without padding and every accepted expansion handed to `add`, in order; a plain line
 // is handed over when accepted and not ending in "/". The event loop gets a turn after each
 // entry of an expansion.
-void ReadLine(const fw::EncodedText& line, const std::function<void(const std::string&)>& add);
+void ReadLine(fw::EncodedText line, const std::function<void(const std::string&)>& add);
 
 }  // namespace DownloadList

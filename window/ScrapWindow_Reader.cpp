@@ -13,10 +13,9 @@ void ScrapWindow::MP_ReadDownloadList(fw::EncodedText text) {
     const DownloadList::FirstMessageOnly oneMessage;
     // The text is this call's own: a turn of the event loop may start another read or change
     // the list, and the lines still to come are read all the same.
-    fw::EncodedText line{{}, text.encoding};
     DownloadList::ForEachLine(text.bytes, myglobal::CL, [&](std::string_view bytes) {
-        line.bytes.assign(bytes);
-        DownloadList::ReadLine(line, [this](const std::string& row) { MP_AddDownloadItem(row); });
+        DownloadList::ReadLine({std::string(bytes), text.encoding},
+                               [this](const std::string& row) { MP_AddDownloadItem(row); });
         fw::DoEvents();
     });
     MP_ListCountPrint();

@@ -197,7 +197,9 @@ double Val(std::string_view s) {
     return negative ? -value : value;
 }
 
-std::string Trim(std::string_view s) {
+namespace {
+// The part of `s` left once leading and trailing white space is gone.
+std::string_view TrimmedPart(std::string_view s) {
     std::size_t begin = 0, end = s.size();
     while (begin < end) {
         const std::size_t n = SpaceAt(s, begin);
@@ -209,7 +211,19 @@ std::string Trim(std::string_view s) {
         if (n == 0 || end - n < begin) break;
         end -= n;
     }
-    return std::string(s.substr(begin, end - begin));
+    return s.substr(begin, end - begin);
+}
+}  // namespace
+
+std::string Trim(std::string_view s) {
+    return std::string(TrimmedPart(s));
+}
+
+void TrimInPlace(std::string& s) {
+    const std::string_view kept = TrimmedPart(s);
+    const auto begin = static_cast<std::size_t>(kept.data() - s.data());
+    s.erase(begin + kept.size());
+    s.erase(0, begin);
 }
 
 std::string Lowercase(std::string_view s) {

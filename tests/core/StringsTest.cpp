@@ -209,7 +209,12 @@ TEST(Strings, TrimRemovesSurroundingWhiteSpace) {
         {"\v\fx\f", "x"},
         {"http://a/ ", "http://a/"},
     };
-    for (const auto& c : cases) EXPECT_EQ(fw::Trim(c.s), c.trimmed) << c.s;
+    for (const auto& c : cases) {
+        EXPECT_EQ(fw::Trim(c.s), c.trimmed) << c.s;
+        std::string inPlace(c.s);
+        fw::TrimInPlace(inPlace);
+        EXPECT_EQ(inPlace, c.trimmed) << c.s;
+    }
 }
 
 TEST(Strings, LowercaseChangesAsciiLettersOnly) {

@@ -44,6 +44,10 @@ TEST(TextconUni, ConvertsToUtf8OrKeepsTheBytes) {
         const fw::EncodedText out = myglobal::MG_textconUni(in);
         EXPECT_EQ(out.bytes, c.result) << c.what;
         EXPECT_EQ(out.Encoding(), Declared(c.resultDeclared)) << c.what;
+        // A line handed over gives the same as one lent.
+        const fw::EncodedText moved = myglobal::MG_textconUni(fw::EncodedText(in));
+        EXPECT_EQ(moved.bytes, c.result) << c.what;
+        EXPECT_EQ(moved.Encoding(), Declared(c.resultDeclared)) << c.what;
     }
 }
 

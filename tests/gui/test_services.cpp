@@ -6,6 +6,7 @@
 #include "framework/gui/FileType.h"
 #include "framework/gui/Picture.h"
 #include "framework/gui/Services.h"
+#include "framework/gui/detail/Text.h"
 #include "tests/gui/TestWindow.h"
 
 namespace {
@@ -127,3 +128,24 @@ TEST_F(ServicesTest, MissingPicturesAreNilAndEveryRequestReadsTheResources) {
 }
 
 }  // namespace
+
+TEST(LineEnds, EveryPlatformEndBecomesOneSystemEndAndBack) {
+    struct Case {
+        std::string platform, system, back;
+    };
+    const std::vector<Case> cases = {
+        {"", "", ""},
+        {"a", "a", "a"},
+        {"a\nb", "a\rb", "a\nb"},
+        {"a\r\nb\r\n", "a\rb\r", "a\nb\n"},
+        {"a\rb", "a\rb", "a\nb"},
+        {"\n\n", "\r\r", "\n\n"},
+        {"\r\r\n\n", "\r\r\r", "\n\n\n"},
+        {"\n\r", "\r\r", "\n\n"},
+        {std::string("a\0\nb", 4), std::string("a\0\rb", 4), std::string("a\0\nb", 4)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(fw::detail::ToSystemLineEnds(c.platform), c.system);
+        EXPECT_EQ(fw::detail::ToPlatformLineEnds(c.system), c.back);
+    }
+}

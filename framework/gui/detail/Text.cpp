@@ -4,38 +4,35 @@
 
 namespace fw::detail {
 
-namespace {
-
-// Copies the runs between line ends whole, a pasted list of a million lines crossing here;
-// every character of `ends` ends a line, CR LF counting as one end, and the end becomes `to`.
-std::string ReplaceLineEnds(std::string_view text, std::string_view ends, char to) {
+// Both directions copy the runs between line ends whole and find the ends with memchr: a pasted
+// list of a million lines crosses here.
+std::string ToSystemLineEnds(std::string_view text) {
+    // A CR is already the system's line end, so only LF needs work: after a CR it is dropped
+    // (CR LF), alone it becomes a CR.
     std::string out;
     out.reserve(text.size());
     std::size_t start = 0;
-    while (start < text.size()) {
-        // A single end is found with memchr rather than a character-by-character scan.
-        const std::size_t end =
-            ends.size() == 1 ? text.find(ends[0], start) : text.find_first_of(ends, start);
-        if (end == std::string_view::npos) {
-            out.append(text, start);
-            break;
-        }
-        out.append(text, start, end - start);
-        out.push_back(to);
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    for (std::size_t lf; (lf = text.find('\n', start)) != std::string_view::npos; start = lf + 1) {
+        out.append(text, start, lf - start);
+        if (lf == 0 || text[lf - 1] != '\r') out.push_back('\r');
     }
+    out.append(text, start);
     return out;
 }
 
-}  // namespace
-
-std::string ToSystemLineEnds(std::string_view text) {
-    return ReplaceLineEnds(text, "\r\n", '\r');
-}
-
 std::string ToPlatformLineEnds(std::string_view text) {
-    return ReplaceLineEnds(text, "\r", '\n');
+    // CR and CR LF become LF; an LF alone is already the platform's.
+    std::string out;
+    out.reserve(text.size());
+    std::size_t start = 0;
+    for (std::size_t cr; (cr = text.find('\r', start)) != std::string_view::npos;) {
+        out.append(text, start, cr - start);
+        out.push_back('\n');
+        start = cr + 1;
+        if (start < text.size() && text[start] == '\n') ++start;
+    }
+    out.append(text, start);
+    return out;
 }
 
 std::string FromQtText(const QString& s) {
