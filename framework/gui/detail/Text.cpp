@@ -36,6 +36,10 @@ std::string ToPlatformLineEnds(std::string_view text) {
 }
 
 std::string FromQtText(const QString& s) {
+    // Most texts hold neither of Qt's own separators: they then cross without a copy in UTF-16.
+    if (!s.contains(QChar::ParagraphSeparator) && !s.contains(QChar::LineSeparator)) {
+        return ToSystemLineEnds(FromQt(s));
+    }
     QString copy = s;
     copy.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     copy.replace(QChar::LineSeparator, QLatin1Char('\n'));
