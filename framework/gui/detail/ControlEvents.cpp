@@ -20,9 +20,9 @@
 namespace fw::detail {
 namespace {
 
-std::optional<DragItem> ControlDrop(RectControl& control, const QMimeData& data) {
+DropOffer ControlDrop(RectControl& control, const QMimeData& data) {
     // Files the window accepts reach the control under the drop as well.
-    return DropItems(data, control.AcceptsTextDrop(), [&control](const std::string& path) {
+    return OfferOf(data, control.AcceptsTextDrop(), [&control](const std::string& path) {
         FolderItem file(path);
         for (const auto& type : control.AcceptedFileTypes()) {
             if (FileMatchesType(path, type)) return true;
@@ -109,8 +109,8 @@ bool ControlEvents::Key(QEvent* event) {
 bool ControlEvents::Drag(QEvent* event) {
     auto* drop = static_cast<QDropEvent*>(event);
     if (!drop->mimeData()) return true;
-    auto drag = ControlDrop(control_, *drop->mimeData());
-    if (!drag) {
+    const DropOffer offer = ControlDrop(control_, *drop->mimeData());
+    if (offer.Empty()) {
         drop->ignore();
         return true;
     }
@@ -126,7 +126,10 @@ bool ControlEvents::Drag(QEvent* event) {
             Dispatch([&] { list->MoveSelectedRows(before); });
         }
         const int action = static_cast<int>(drop->dropAction());
-        Dispatch([&] { control.Event_DropObject(*drag, action); });
+        Dispatch([&] {
+            DragItem drag = DragOf(offer);
+            control.Event_DropObject(drag, action);
+        });
     }
     return true;
 }

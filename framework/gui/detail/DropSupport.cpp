@@ -41,9 +41,9 @@ bool LooksLikeUrl(const std::string& text) {
 
 }  // namespace
 
-std::optional<DragItem> DropItems(const QMimeData& data, bool acceptText,
-                                  const std::function<bool(const std::string& path)>& takesFile) {
-    std::vector<DragItem::Item> items;
+DropOffer OfferOf(const QMimeData& data, bool acceptText,
+                  const std::function<bool(const std::string& path)>& takesFile) {
+    DropOffer offer;
     const QList<QUrl> urls = data.hasUrls() ? data.urls() : QList<QUrl>();
     if (acceptText) {
         QString text = data.hasText() ? data.text() : QString();
@@ -55,21 +55,28 @@ std::optional<DragItem> DropItems(const QMimeData& data, bool acceptText,
             }
             text = remote.join(QLatin1Char('\n'));
         }
-        if (!text.isEmpty() && !OnlyRestatesFiles(text, urls)) {
-            DragItem::Item item;
-            item.text = FromQtText(text);
-            items.push_back(std::move(item));
-        }
+        if (!text.isEmpty() && !OnlyRestatesFiles(text, urls)) offer.text = std::move(text);
     }
     for (const QUrl& url : urls) {
         if (!url.isLocalFile()) continue;
-        const std::string path = FromQt(url.toLocalFile());
-        if (!takesFile(path)) continue;
+        std::string path = FromQt(url.toLocalFile());
+        if (takesFile(path)) offer.files.push_back(std::move(path));
+    }
+    return offer;
+}
+
+DragItem DragOf(const DropOffer& offer) {
+    std::vector<DragItem::Item> items;
+    if (!offer.text.isEmpty()) {
+        DragItem::Item item;
+        item.text = FromQtText(offer.text);
+        items.push_back(std::move(item));
+    }
+    for (const std::string& path : offer.files) {
         DragItem::Item item;
         item.folderItem = std::make_shared<FolderItem>(path);
         items.push_back(std::move(item));
     }
-    if (items.empty()) return std::nullopt;
     return DragItem(std::move(items));
 }
 

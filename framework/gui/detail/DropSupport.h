@@ -3,8 +3,8 @@
 #include <QMimeData>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/gui/DragItem.h"
 
@@ -12,11 +12,22 @@ class QWidget;
 
 namespace fw::detail {
 
-// The drag a drop offers to a target: the dropped text as one item (line ends made CR) when
-// the target takes text and the text does more than restate the dropped files, then each local
-// file the target takes as a folder item. None when nothing is left.
-std::optional<DragItem> DropItems(const QMimeData& data, bool acceptText,
-                                  const std::function<bool(const std::string& path)>& takesFile);
+// What a drop offers a target, its text not yet converted: enough to accept or refuse the drop
+// at every move of the mouse, where converting a large text each time would stall the drag.
+struct DropOffer {
+    QString text;  // empty: no text item
+    std::vector<std::string> files;
+    bool Empty() const { return text.isEmpty() && files.empty(); }
+};
+
+// The dropped text when the target takes text and the text does more than restate the dropped
+// files, and each local file the target takes.
+DropOffer OfferOf(const QMimeData& data, bool acceptText,
+                  const std::function<bool(const std::string& path)>& takesFile);
+
+// The drag of a non-empty offer: its text as one item (line ends made CR), then each file as a
+// folder item.
+DragItem DragOf(const DropOffer& offer);
 
 // The data of a drag out: each item with text one line of text/plain (CR made LF), and the
 // items that are URLs also as text/uri-list.

@@ -43,9 +43,9 @@ void ContentWidget::mousePressEvent(QMouseEvent* event) {
 
 namespace {
 
-std::optional<DragItem> WindowDrop(Window* window, const QMimeData& data) {
-    if (!window) return std::nullopt;
-    return DropItems(data, window->AcceptsTextDrop(), [window](const std::string& path) {
+DropOffer WindowDrop(Window* window, const QMimeData& data) {
+    if (!window) return {};
+    return OfferOf(data, window->AcceptsTextDrop(), [window](const std::string& path) {
         return window->AcceptsFile(FolderItem(path));
     });
 }
@@ -53,19 +53,26 @@ std::optional<DragItem> WindowDrop(Window* window, const QMimeData& data) {
 }  // namespace
 
 void ContentWidget::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData() && WindowDrop(window_, *event->mimeData())) event->acceptProposedAction();
+    if (event->mimeData() && !WindowDrop(window_, *event->mimeData()).Empty())
+        event->acceptProposedAction();
 }
 
 void ContentWidget::dragMoveEvent(QDragMoveEvent* event) {
-    if (event->mimeData() && WindowDrop(window_, *event->mimeData())) event->acceptProposedAction();
+    if (event->mimeData() && !WindowDrop(window_, *event->mimeData()).Empty())
+        event->acceptProposedAction();
 }
 
 void ContentWidget::dropEvent(QDropEvent* event) {
-    auto drag = event->mimeData() ? WindowDrop(window_, *event->mimeData()) : std::nullopt;
-    if (!drag) return;
+    const DropOffer offer =
+        event->mimeData() ? WindowDrop(window_, *event->mimeData()) : DropOffer();
+    if (offer.Empty()) return;
     event->acceptProposedAction();
     Window* window = window_;
-    Dispatch([&] { window->Event_DropObject(*drag, static_cast<int>(event->dropAction())); });
+    const int action = static_cast<int>(event->dropAction());
+    Dispatch([&] {
+        DragItem drag = DragOf(offer);
+        window->Event_DropObject(drag, action);
+    });
 }
 
 }  // namespace fw::detail
