@@ -10,17 +10,14 @@
 
 namespace DownloadList {
 
-std::optional<std::string> AcceptedRow(std::string entry) {
-    // The first five characters once: expanded lines test millions of entries.
-    const std::string head = fw::Left(entry, 5);
-    if (fw::StrEq(head, "http:")) return entry;
-    const std::string head4 = fw::Left(head, 4);
-    if (fw::StrEq(head4, "ttp:")) return "h" + entry;
-    if (fw::StrEq(head4, "ftp:")) return entry;
-    return std::nullopt;
-}
-
 namespace {
+
+// Whether `text` begins with the ASCII `prefix`, letters in either case: the same answer as
+// comparing its first Len(prefix) characters with the system's string equality, without
+// cutting them out of every one of millions of entries.
+bool BeginsWith(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && fw::StrEq(text.substr(0, prefix.size()), prefix);
+}
 
 // Reads now running, and how deep inside their turns of the event loop the program is.
 int liveFilters = 0;
@@ -38,6 +35,13 @@ void CountedTurn() {
 }
 
 }  // namespace
+
+Acceptance Accept(std::string_view entry) {
+    if (BeginsWith(entry, "http:")) return Acceptance::AsItIs;
+    if (BeginsWith(entry, "ttp:")) return Acceptance::WithH;
+    if (BeginsWith(entry, "ftp:")) return Acceptance::AsItIs;
+    return Acceptance::Refused;
+}
 
 FirstMessageOnly::FirstMessageOnly()
     : depth_(turnDepth), previous_(fw::SetMsgBoxHook([this](const std::string& text) {
@@ -58,24 +62,53 @@ FirstMessageOnly::~FirstMessageOnly() {
     if (--liveFilters == 0) fw::SetEventLoopTurn(plainTurn);
 }
 
-void ReadLine(fw::EncodedText line, const std::function<void(const std::string&)>& add) {
-    std::string text = myglobal::MG_textconUni(std::move(line)).bytes;
-    fw::TrimInPlace(text);
+namespace {
+
+void AddIfAccepted(std::string_view entry, const RowSink& add) {
+    switch (Accept(entry)) {
+        case Acceptance::AsItIs:
+            add(entry);
+            break;
+        case Acceptance::WithH:
+            add("h" + std::string(entry));
+            break;
+        case Acceptance::Refused:
+            break;
+    }
+}
+
+void ReadUtf8Line(std::string_view line, const RowSink& add) {
+    const std::string_view text = fw::TrimmedView(line);
     if (fw::LenB(text) == 0) return;
 
-    std::vector<std::string> expansions;
-    if (myglobal::MG_MakeRenbanList(text, expansions, 0).empty()) {
-        // Expansions ending in "/" are kept: only a plain line names a folder that way.
-        for (std::string& entry : expansions) {
-            if (!entry.empty()) {
-                if (auto row = AcceptedRow(std::move(entry))) add(*row);
+    // Without "[" the expansion would give the line back unchanged and add nothing: the lines of
+    // a plain list of a million URLs go to the list without a copy of their own.
+    if (text.find('[') != std::string_view::npos) {
+        std::vector<std::string> expansions;
+        if (myglobal::MG_MakeRenbanList(std::string(text), expansions, 0).empty()) {
+            // Expansions ending in "/" are kept: only a plain line names a folder that way.
+            for (const std::string& entry : expansions) {
+                if (!entry.empty()) AddIfAccepted(entry, add);
+                fw::DoEvents();
             }
-            fw::DoEvents();
+            return;
         }
+    }
+    if (text.back() == '/') return;
+    AddIfAccepted(text, add);
+}
+
+}  // namespace
+
+void ReadLine(std::string_view line, const std::optional<fw::TextEncoding>& encoding,
+              const RowSink& add) {
+    // Converting UTF-8 to UTF-8 gives the same bytes: skip the copy.
+    if (encoding && *encoding == fw::Encodings::UTF8) {
+        ReadUtf8Line(line, add);
         return;
     }
-    if (fw::RightB(text, 1) == "/") return;
-    if (auto row = AcceptedRow(std::move(text))) add(*row);
+    const fw::EncodedText converted = myglobal::MG_textconUni({std::string(line), encoding});
+    ReadUtf8Line(converted.bytes, add);
 }
 
 }  // namespace DownloadList

@@ -34,9 +34,14 @@ void ForEachLine(std::string_view text, std::string_view separator, F&& line) {
 }
 
 // What an entry or a plain line adds to the list: itself when it begins with "http:" or "ftp:",
-// "h" in front when it begins with "ttp:", nothing otherwise ("https:" included). The prefixes
-// are compared as characters with the system's string equality, so "HTTP:" is accepted.
-std::optional<std::string> AcceptedRow(std::string entry);
+// itself with "h" in front when it begins with "ttp:", nothing otherwise ("https:" included).
+// The prefixes are compared as characters with the system's string equality, so "HTTP:" is
+// accepted.
+enum class Acceptance { Refused, AsItIs, WithH };
+Acceptance Accept(std::string_view entry);
+
+// Hands a line's or an entry's row to the list.
+using RowSink = std::function<void(std::string_view row)>;
 
 // While it lives, only the first message box of the read is shown. A download list can hold
 // thousands of refused ranges (a binary file dropped by mistake holds them by chance), and a box
@@ -57,10 +62,11 @@ private:
     fw::MsgBoxHook previous_;
 };
 
-// Reads one line of a download list: converted to UTF-8 and trimmed; a line holding a range is
-// expanded without padding and every accepted expansion handed to `add`, in order; a plain line
-// is handed over when accepted and not ending in "/". The event loop gets a turn after each
-// entry of an expansion.
-void ReadLine(fw::EncodedText line, const std::function<void(const std::string&)>& add);
+// Reads one line of a download list, given as bytes in the list's encoding: converted to UTF-8
+// and trimmed; a line holding a range is expanded without padding and every accepted expansion
+// handed to `add`, in order; a plain line is handed over when accepted and not ending in "/".
+// The event loop gets a turn after each entry of an expansion.
+void ReadLine(std::string_view line, const std::optional<fw::TextEncoding>& encoding,
+              const RowSink& add);
 
 }  // namespace DownloadList

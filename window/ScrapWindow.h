@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "framework/core/TextEncoding.h"
 #include "framework/gui/Dictionary.h"
@@ -61,7 +62,7 @@ public:
     //      ScrapWindow_Reader.cpp, ScrapWindow_MenuCommands.cpp) ----
 
     // The one way rows reach the list from the generator, the extractor and the reader.
-    void MP_AddDownloadItem(const std::string& s);
+    void MP_AddDownloadItem(std::string_view s);
     void MP_SelDelete();
     void MP_ListCountPrint();
     void MP_ReadDownloadList(fw::EncodedText text);

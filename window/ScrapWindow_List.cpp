@@ -47,7 +47,7 @@ fw::StaticText& ScrapWindow::StaticText1() const {
     return *staticText1_;
 }
 
-void ScrapWindow::MP_AddDownloadItem(const std::string& s) {
+void ScrapWindow::MP_AddDownloadItem(std::string_view s) {
     try {
         if (s.empty()) return;
         auto& list = ListBox1();

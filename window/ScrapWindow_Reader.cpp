@@ -14,8 +14,8 @@ void ScrapWindow::MP_ReadDownloadList(fw::EncodedText text) {
     // The text is this call's own: a turn of the event loop may start another read or change
     // the list, and the lines still to come are read all the same.
     DownloadList::ForEachLine(text.bytes, myglobal::CL, [&](std::string_view bytes) {
-        DownloadList::ReadLine({std::string(bytes), text.encoding},
-                               [this](const std::string& row) { MP_AddDownloadItem(row); });
+        DownloadList::ReadLine(bytes, text.encoding,
+                               [this](std::string_view row) { MP_AddDownloadItem(row); });
         fw::DoEvents();
     });
     MP_ListCountPrint();

@@ -82,8 +82,8 @@ double Val(std::string_view s);
 // Without leading and trailing white space: ASCII space, tab, CR, LF, VT, FF, the no-break space
 // U+00A0 and the ideographic space U+3000.
 std::string Trim(std::string_view s);
-// Trim without a copy, for loops over many lines.
-void TrimInPlace(std::string& s);
+// Trim without a copy, for loops over many lines: the trimmed part of `s` itself.
+std::string_view TrimmedView(std::string_view s);
 
 // "A" to "Z" become "a" to "z"; every other byte stays.
 std::string Lowercase(std::string_view s);

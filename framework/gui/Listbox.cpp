@@ -32,7 +32,7 @@ int Listbox::ListCount() const {
     return model_->Count();
 }
 
-void Listbox::AddRow(const std::string& text) {
+void Listbox::AddRow(std::string_view text) {
     model_->Append(text);
     lastIndex_ = model_->Count() - 1;
 }

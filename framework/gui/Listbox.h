@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/gui/Control.h"
@@ -27,7 +28,7 @@ public:
 
     int ListCount() const;
     // Appends a row at the end.
-    void AddRow(const std::string& text);
+    void AddRow(std::string_view text);
     // Appends many rows at once.
     void AddRows(std::vector<std::string> texts);
     // Removes a row; the rows below move up. Throws OutOfBoundsException for a bad index.

@@ -86,7 +86,18 @@ TEST(DownloadListPrefixes, FirstMatchingPrefixDecides) {
         {"notes about the list", std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(DownloadList::AcceptedRow(c.entry), c.row) << c.entry;
+        std::optional<std::string> row;
+        switch (DownloadList::Accept(c.entry)) {
+            case DownloadList::Acceptance::AsItIs:
+                row = c.entry;
+                break;
+            case DownloadList::Acceptance::WithH:
+                row = "h" + c.entry;
+                break;
+            case DownloadList::Acceptance::Refused:
+                break;
+        }
+        EXPECT_EQ(row, c.row) << c.entry;
     }
 }
 
@@ -100,7 +111,8 @@ protected:
 
     static std::vector<std::string> Rows(const fw::EncodedText& line) {
         std::vector<std::string> rows;
-        DownloadList::ReadLine(line, [&](const std::string& row) { rows.push_back(row); });
+        DownloadList::ReadLine(line.bytes, line.encoding,
+                               [&](std::string_view row) { rows.emplace_back(row); });
         return rows;
     }
     static std::vector<std::string> Rows(const std::string& utf8) {
