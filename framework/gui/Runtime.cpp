@@ -3,10 +3,15 @@
 #include <cxxabi.h>
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <iostream>
 #include <memory>
+#include <string_view>
 #include <typeinfo>
+#include <utility>
+#include <vector>
 
 #include "framework/core/EventLoop.h"
 #include "framework/core/Exceptions.h"
@@ -52,11 +57,84 @@ const char* const kFrameworkClasses[] = {
     "Listbox",     "EditField", "BevelButton", "PushButton",   "CheckBox",      "RadioButton",
     "StaticText",  "PagePanel", "Separator",   "Canvas",       "ContextualMenu"};
 
+// Why no window can be shown, from what the environment names.
+std::string NoDisplayReason() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const std::string chosen = platform ? platform : "";
+    const bool needsDisplay =
+        chosen.empty() || chosen.starts_with("xcb") || chosen.starts_with("wayland");
+    if (!needsDisplay) return "the platform \"" + chosen + "\" could not be started";
+    const bool hasX11 = x11 && *x11;
+    const bool hasWayland = wayland && *wayland;
+    if (!hasX11 && !hasWayland) return "no display here (DISPLAY and WAYLAND_DISPLAY are unset)";
+    if (hasX11) return std::string("the display \"") + x11 + "\" could not be reached";
+    return std::string("the Wayland display \"") + wayland + "\" could not be reached";
+}
+
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+
+// While Qt starts its platform, its messages about the platform are held back: when no
+// display can be reached Qt ends the process with a page of advice about reinstalling; the
+// user gets one line saying why instead. Held messages go on to the usual handler once the
+// platform has started.
+struct PlatformStart {
+    static inline QtMessageHandler previous = nullptr;
+    static inline std::vector<HeldMessage>* held = nullptr;
+    static inline std::string program;
+
+    static void Forward(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (previous)
+            previous(type, context, text);
+        else
+            std::cerr << qFormatLogMessage(type, context, text).toStdString() << '\n';
+    }
+
+    static void Handler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtFatalMsg) {
+            const std::string line =
+                program + ": cannot show its window: " + NoDisplayReason() + ".\n";
+            std::fputs(line.c_str(), stderr);
+            std::fflush(stderr);
+            std::_Exit(1);
+        }
+        const bool platform =
+            context.category && std::string_view(context.category).starts_with("qt.qpa");
+        if (platform && held)
+            held->push_back({type, context.category, text});
+        else
+            Forward(type, context, text);
+    }
+
+    static std::unique_ptr<QApplication> Create(int& argc, char** argv) {
+        const std::string path = argc > 0 && argv[0] ? argv[0] : "";
+        const auto slash = path.find_last_of('/');
+        program = slash == std::string::npos ? path : path.substr(slash + 1);
+        if (program.empty()) program = "the program";
+        std::vector<HeldMessage> messages;
+        held = &messages;
+        previous = qInstallMessageHandler(&Handler);
+        auto app = std::make_unique<QApplication>(argc, argv);
+        qInstallMessageHandler(previous);
+        held = nullptr;
+        for (const HeldMessage& m : messages) {
+            const QMessageLogContext context(nullptr, 0, nullptr, m.category.c_str());
+            Forward(m.type, context, m.text);
+        }
+        return app;
+    }
+};
+
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
     auto& state = State();
-    if (!QApplication::instance()) state.ownedApp = std::make_unique<QApplication>(argc, argv);
+    if (!QApplication::instance()) state.ownedApp = PlatformStart::Create(argc, argv);
     // Closing the main window quits through the window's own Close event, not through Qt.
     QApplication::setQuitOnLastWindowClosed(false);
     SetEventLoopTurn(&detail::ThrottledEventLoopTurn);

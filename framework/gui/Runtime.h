@@ -12,6 +12,8 @@ class Application;
 
 // Creates the QApplication (or adopts one that a test program made), installs the throttled
 // event-loop turn and the message-box dialog. The arguments are handed to Qt unchanged.
+// When Qt cannot start its platform (no display), ends the process with status 1 after one
+// line on stderr saying why.
 void RuntimeInit(int& argc, char** argv);
 
 // Raises the application's Open event, then runs the event loop until Quit.

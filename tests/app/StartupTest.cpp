@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -245,4 +247,38 @@ TEST(Startup, AFailureInAHandlerIsReportedAndTheProgramGoesOn) {
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_NE(boxes.Texts()[0].find("IOException"), std::string::npos);
     EXPECT_NE(boxes.Texts()[0].find("no browser"), std::string::npos);
+}
+
+// Started where no window can be shown, the program says why in one line and ends with
+// status 1, instead of Qt's page of advice and an abort.
+TEST(Startup, WithoutADisplayTheProgramSaysSoInOneLine) {
+    const struct {
+        const char* where;
+        const char* display;  // nullptr: unset
+        const char* line;
+    } cases[] = {
+        {"no display", nullptr,
+         "pavrine: cannot show its window: no display here (DISPLAY and WAYLAND_DISPLAY are "
+         "unset).\n"},
+        {"unreachable display", ":4095",
+         "pavrine: cannot show its window: the display \":4095\" could not be reached.\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.remove("WAYLAND_DISPLAY");
+        if (c.display)
+            env.insert("DISPLAY", c.display);
+        else
+            env.remove("DISPLAY");
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(PAVRINE_EXECUTABLE, {});
+        ASSERT_TRUE(program.waitForFinished(60000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 1);
+        EXPECT_EQ(program.readAllStandardError().toStdString(), c.line);
+        EXPECT_TRUE(program.readAllStandardOutput().isEmpty());
+    }
 }
