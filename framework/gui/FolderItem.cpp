@@ -63,10 +63,31 @@ std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
 
 std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() {
     lastError_.clear();
-    const fs::path target(path_);
     if (Directory()) {
         lastError_ = "Cannot create \"" + path_ + "\": a folder of that name exists";
         return nullptr;
+    }
+    // A link is followed: the file it names takes the text, and the link stays a link.
+    std::error_code ec;
+    fs::path target(path_);
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::canonical(target, ec);
+        if (!ec) target = resolved;
+    }
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        // A device or a pipe cannot be replaced by a file; it takes the text itself. Opened
+        // without waiting, so a pipe nobody reads is reported instead of hanging the window.
+        const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            lastError_ = "Cannot create \"" + path_ + "\": " + std::strerror(errno);
+            return nullptr;
+        }
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        auto stream = std::make_shared<TextOutputStream>(shared_from_this(), target.string(),
+                                                         std::string(), fd);
+        pendingStream_ = stream;
+        return stream;
     }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
@@ -78,21 +99,22 @@ std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() {
     // The new file gets the permissions an ordinary new file would, or those of the file it
     // replaces.
     struct stat existing {};
-    if (stat(path_.c_str(), &existing) == 0) {
+    if (stat(target.c_str(), &existing) == 0) {
         fchmod(fd, existing.st_mode & 07777);
     } else {
         const mode_t mask = umask(0);
         umask(mask);
         fchmod(fd, 0666 & ~mask);
     }
-    auto stream = std::make_shared<TextOutputStream>(shared_from_this(), temp, fd);
+    auto stream = std::make_shared<TextOutputStream>(shared_from_this(), target.string(), temp, fd);
     pendingStream_ = stream;
     return stream;
 }
 
 std::string FolderItem::CodeAttribute(const char* attribute) const {
     std::string where = path_;
-    if (auto stream = pendingStream_.lock(); stream && !stream->Closed())
+    if (auto stream = pendingStream_.lock();
+        stream && !stream->Closed() && !stream->TempPath().empty())
         where = stream->TempPath();
     char value[64];
     const ssize_t n = getxattr(where.c_str(), attribute, value, sizeof value);
@@ -102,7 +124,8 @@ std::string FolderItem::CodeAttribute(const char* attribute) const {
 void FolderItem::SetCodeAttribute(const char* attribute, const std::string& code) {
     // A file being written takes the code on its temporary file, which becomes the file.
     std::string where = path_;
-    if (auto stream = pendingStream_.lock(); stream && !stream->Closed())
+    if (auto stream = pendingStream_.lock();
+        stream && !stream->Closed() && !stream->TempPath().empty())
         where = stream->TempPath();
     // File systems without extended attributes keep no codes; that is no failure.
     setxattr(where.c_str(), attribute, code.data(), code.size(), 0);

@@ -1,7 +1,14 @@
+#include <sys/stat.h>
 #include <sys/xattr.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+#include <vector>
 
 #include "framework/gui/FolderItem.h"
 #include "framework/gui/SaveAsDialog.h"
@@ -144,6 +151,75 @@ TEST_F(FilesTest, FailuresAreReportedAndLeaveTheOldFileAsItWas) {
     ::unlink(full->TempPath().c_str());
     EXPECT_FALSE(full->Close());
     EXPECT_EQ(Read(old), "old");
+}
+
+// The text goes to the file the chosen item stands for: through a link, which stays a link,
+// and into a device, which no file may replace.
+TEST_F(FilesTest, TheChosenFileIsWrittenWhereItLies) {
+    const std::string real = Write("real.txt", "old");
+    ASSERT_EQ(::symlink(real.c_str(), Path("link.txt").c_str()), 0);
+    ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
+    struct Case {
+        std::string chosen;
+        bool written;
+        std::string reason;  // part of the message when not written
+    };
+    const std::vector<Case> cases = {
+        {Path("link.txt"), true, ""},
+        {"/dev/null", true, ""},
+        {"/dev/full", false, std::strerror(ENOSPC)},
+        // Nobody reads the pipe: reported at once, not waited for.
+        {Path("pipe"), false, std::strerror(ENXIO)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        auto file = std::make_shared<fw::FolderItem>(c.chosen);
+        auto stream = file->CreateTextFile();
+        if (stream) {
+            stream->Write("new\rtext");
+            EXPECT_EQ(stream->Close(), c.written) << stream->LastErrorMessage();
+        } else {
+            EXPECT_FALSE(c.written);
+        }
+        if (!c.written) {
+            EXPECT_NE(file->LastErrorMessage().find(c.chosen), std::string::npos);
+            EXPECT_NE(file->LastErrorMessage().find(c.reason), std::string::npos)
+                << file->LastErrorMessage();
+        }
+    }
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(Path("link.txt"))).isSymLink());
+    EXPECT_EQ(Read(real), "new\ntext");
+    for (const char* device : {"/dev/null", "/dev/full"}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(device, &st), 0);
+        EXPECT_TRUE(S_ISCHR(st.st_mode)) << device;
+    }
+    EXPECT_EQ(QDir(dir.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{"link.txt", "pipe", "real.txt"}));
+}
+
+// A stream dropped while an exception unwinds was cut short: the old file stays, and no
+// temporary file is left behind. Dropped in the ordinary way, it puts its text in place.
+TEST_F(FilesTest, AStreamDroppedByAnExceptionReplacesNothing) {
+    const std::string old = Write("keep.txt", "old");
+    try {
+        auto file = std::make_shared<fw::FolderItem>(old);
+        auto stream = file->CreateTextFile();
+        ASSERT_NE(stream, nullptr);
+        stream->Write("half");
+        throw std::runtime_error("cut short");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(Read(old), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.txt"});
+    {
+        auto file = std::make_shared<fw::FolderItem>(old);
+        auto stream = file->CreateTextFile();
+        ASSERT_NE(stream, nullptr);
+        stream->Write("whole");
+    }
+    EXPECT_EQ(Read(old), "whole");
 }
 
 TEST_F(FilesTest, TypeAndCreatorCodesTravelWithTheWrittenFile) {

@@ -4,9 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -148,17 +151,42 @@ TEST_F(Saving, AFolderWithoutWritePermission) {
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-TEST_F(Saving, APathThatVanished) {
-    const QString folder = dir.filePath("gone");
-    ASSERT_TRUE(QDir().mkdir(folder));
-    const QString file = folder + "/GeneratedURL.txt";
-    ASSERT_TRUE(QDir().rmdir(folder));
-    fwtest::MsgBoxRecorder boxes;
-    fwtest::SaveDialogAnswer answer(file.toStdString());
-    Editor().SetText("text");
-    ClickSave();
-    ExpectFailureReported(boxes, file);
-    EXPECT_FALSE(QFile::exists(folder));
+// Places where no file can go: each is reported, naming the chosen path and the reason, and
+// nothing is left behind.
+TEST_F(Saving, PlacesThatCannotTakeTheFile) {
+    const QString vanished = dir.filePath("gone");
+    ASSERT_TRUE(QDir().mkdir(vanished));
+    ASSERT_TRUE(QDir().rmdir(vanished));
+    WriteBytes(dir.filePath("plain.txt"), "a file, not a folder");
+    ASSERT_TRUE(QDir().mkdir(dir.filePath("taken.txt")));
+    struct Case {
+        QString chosen;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {vanished + "/GeneratedURL.txt", std::strerror(ENOENT)},
+        {dir.filePath("plain.txt/GeneratedURL.txt"), std::strerror(ENOTDIR)},
+        {dir.filePath("taken.txt"), "folder"},
+        // A full disk: the device takes the text itself and refuses it.
+        {"/dev/full", std::strerror(ENOSPC)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen.toStdString());
+        fwtest::MsgBoxRecorder boxes;
+        fwtest::SaveDialogAnswer answer(c.chosen.toStdString());
+        Editor().SetText("http://a/1\rhttp://a/2");
+        ClickSave();
+        ExpectFailureReported(boxes, c.chosen);
+        if (!boxes.Texts().empty()) {
+            EXPECT_NE(boxes.Texts()[0].find(c.reason), std::string::npos) << boxes.Texts()[0];
+        }
+        EXPECT_EQ(Editor().Text(), "http://a/1\rhttp://a/2");
+    }
+    EXPECT_FALSE(QFile::exists(vanished));
+    EXPECT_EQ(ReadBytes(dir.filePath("plain.txt")), "a file, not a folder");
+    EXPECT_TRUE(QFileInfo(dir.filePath("taken.txt")).isDir());
+    EXPECT_TRUE(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile());
+    EXPECT_EQ(Entries(dir.path()), QStringList{"plain.txt"});
 }
 
 TEST_F(Saving, AFullDisk) {
