@@ -132,8 +132,14 @@ private:
     void InstallGeneratorHandlers();
     void InstallEditorHandlers();
     // Replaces the editor's text with generated text, in pieces between event-loop turns.
-    void PutGeneratedTextInEditor(const std::string& text);
-    // Counts the fills of the editor, so that a fill overtaken by a newer one or by the clear
-    // button stops.
+    void PutGeneratedTextInEditor(std::string text);
+    // Puts the rest of a fill still under way into the editor at once, for those who read the
+    // whole text (saving, extracting) during one of its turns.
+    void FinishEditorFill();
+    // Counts the fills of the editor, so that a fill overtaken by a newer one, by the clear
+    // button or by FinishEditorFill stops.
     std::uint64_t editorFillSerial_ = 0;
+    // The text of the fill under way and how much of it is in the editor.
+    std::string editorFillText_;
+    std::size_t editorFillDone_ = 0;
 };

@@ -38,6 +38,8 @@ void ReportSaveFailure(const std::string& reason) {
 }  // namespace
 
 void ScrapWindow::BevelButton3_Action() {
+    // A generated text still going in is saved whole, not as far as it has come.
+    FinishEditorFill();
     if (ControlNamed<urlEditfield>("EditField2").TextEmpty()) return;
 
     fw::SaveAsDialog dialog;
@@ -67,6 +69,8 @@ void ScrapWindow::BevelButton11_Action() {
     // A generated text still going into the editor stops here, or its rest would arrive after
     // the clearing; the stopped fill leaves showing the field to whoever overtakes it.
     ++editorFillSerial_;
+    editorFillText_ = std::string();
+    editorFillDone_ = 0;
     ControlNamed<urlEditfield>("EditField2").SetText("");
     ControlNamed<urlEditfield>("EditField2").SetVisible(true);
 }

@@ -10,6 +10,8 @@
 #include "window/urlEditfield.h"
 
 void ScrapWindow::PushButton1_Action() {
+    // A generated text still going in is scanned whole, not as far as it has come.
+    FinishEditorFill();
     MP_URLlistUp(ControlNamed<urlEditfield>("EditField2").Text());
     // A quit during the scan cut it short: a report of a finished extraction would be untrue
     // and would hold the program up on its way out.

@@ -77,7 +77,7 @@ void ScrapWindow::PushButton2_Action() {
     if (!ControlNamed<fw::RadioButton>("RadioButton1").Value()) {
         std::string text = fw::Join(urls, myglobal::CL);
         urls = {};  // the joined text is all the editor needs; the entries can go
-        PutGeneratedTextInEditor(text);
+        PutGeneratedTextInEditor(std::move(text));
         MP_KirikaeEditor();
         return;
     }
@@ -110,23 +110,38 @@ std::size_t PieceEnd(const std::string& text, std::size_t from) {
 
 }  // namespace
 
-void ScrapWindow::PutGeneratedTextInEditor(const std::string& text) {
+void ScrapWindow::PutGeneratedTextInEditor(std::string text) {
     // The field is hidden while the possibly long text goes in. A long text goes in piece by
     // piece with a turn of the event loop between, so the window keeps answering; a newer
     // generation (the user may press the button again meanwhile) takes over the field.
     const std::uint64_t fill = ++editorFillSerial_;
+    editorFillText_.clear();
+    editorFillDone_ = 0;
     ControlNamed<urlEditfield>("EditField2").SetVisible(false);
     if (text.size() <= kEditorPiece) {
         ControlNamed<urlEditfield>("EditField2").SetText(text);
-    } else {
-        ControlNamed<urlEditfield>("EditField2").SetText("");
-        for (std::size_t from = 0; from < text.size();) {
-            const std::size_t end = PieceEnd(text, from);
-            ControlNamed<urlEditfield>("EditField2").AppendText(text.substr(from, end - from));
-            from = end;
-            fw::DoEvents();
-            if (fill != editorFillSerial_ || fw::QuitRequested()) return;
-        }
+        ControlNamed<urlEditfield>("EditField2").SetVisible(true);
+        return;
     }
+    editorFillText_ = std::move(text);
+    ControlNamed<urlEditfield>("EditField2").SetText("");
+    while (editorFillDone_ < editorFillText_.size()) {
+        const std::size_t end = PieceEnd(editorFillText_, editorFillDone_);
+        ControlNamed<urlEditfield>("EditField2")
+            .AppendText(editorFillText_.substr(editorFillDone_, end - editorFillDone_));
+        editorFillDone_ = end;
+        fw::DoEvents();
+        if (fill != editorFillSerial_ || fw::QuitRequested()) return;
+    }
+    editorFillText_ = std::string();
+    ControlNamed<urlEditfield>("EditField2").SetVisible(true);
+}
+
+void ScrapWindow::FinishEditorFill() {
+    if (editorFillText_.empty()) return;
+    ++editorFillSerial_;
+    ControlNamed<urlEditfield>("EditField2").AppendText(editorFillText_.substr(editorFillDone_));
+    editorFillText_ = std::string();
+    editorFillDone_ = 0;
     ControlNamed<urlEditfield>("EditField2").SetVisible(true);
 }

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <string>
 #include <vector>
 
 #include "framework/core/EventLoop.h"
+#include "framework/core/Strings.h"
 #include "framework/gui/BevelButton.h"
 #include "framework/gui/CheckBox.h"
 #include "framework/gui/PagePanel.h"
@@ -219,17 +222,22 @@ TEST_F(Generator, RefusedRangeIsReportedAndDeliversNothing) {
     EXPECT_EQ(Page(), 1);
 }
 
-TEST_F(Generator, ALongResultArrivesWhole) {
-    // Long enough to go into the editor in many pieces.
-    SetPattern("http://example.com/photos/[1-40000].jpg");
-    Generate();
-    std::string expected;
+// Long enough to go into the editor in many pieces.
+constexpr const char* kLongPattern = "http://example.com/photos/[1-40000].jpg";
+
+std::vector<std::string> LongResult() {
+    std::vector<std::string> urls;
     for (int i = 1; i <= 40000; ++i) {
-        if (i > 1) expected += '\r';
-        expected += "http://example.com/photos/" + std::string(5 - std::to_string(i).size(), '0') +
-                    std::to_string(i) + ".jpg";
+        urls.push_back("http://example.com/photos/" +
+                       std::string(5 - std::to_string(i).size(), '0') + std::to_string(i) + ".jpg");
     }
-    EXPECT_EQ(Editor().Text(), expected);
+    return urls;
+}
+
+TEST_F(Generator, ALongResultArrivesWhole) {
+    SetPattern(kLongPattern);
+    Generate();
+    EXPECT_EQ(Editor().Text(), fw::Join(LongResult(), "\r"));
     EXPECT_TRUE(Editor().Visible());
     EXPECT_EQ(Page(), 1);
 }
@@ -250,7 +258,7 @@ TEST_F(Generator, APressDuringALongFillTakesOver) {
             w->ControlNamed<fw::PushButton>("PushButton2").Push();
         }
     });
-    SetPattern("http://example.com/photos/[1-40000].jpg");
+    SetPattern(kLongPattern);
     Generate();
     fw::SetEventLoopTurn(previous);
     EXPECT_TRUE(pressed);
@@ -276,13 +284,68 @@ TEST_F(Generator, TheClearButtonDuringALongFillEmptiesTheEditor) {
                               Qt::LeftButton);
         }
     });
-    SetPattern("http://example.com/photos/[1-40000].jpg");
+    SetPattern(kLongPattern);
     Generate();
     fw::SetEventLoopTurn(previous);
     EXPECT_TRUE(cleared);
     EXPECT_TRUE(Editor().Text().empty()) << Editor().Text().size() << " bytes";
     EXPECT_TRUE(Editor().Visible());
     EXPECT_EQ(Page(), 1);
+}
+
+// While a long result goes into the editor, the user saves it or extracts its URLs: both take
+// the whole generated text, not the part that has arrived.
+TEST_F(Generator, SavingOrExtractingDuringALongFillTakesTheWholeText) {
+    static ScrapWindow* w = nullptr;
+    static const char* button = nullptr;
+    static bool pressed = false;
+    static fw::EventLoopTurn previous = nullptr;
+    w = window;
+    previous = fw::detail::eventLoopTurn;
+    QTemporaryDir dir;
+    const QString target = dir.filePath("GeneratedURL.txt");
+    const std::vector<std::string> urls = LongResult();
+    struct Case {
+        const char* button;
+        std::string saved;
+        std::vector<std::string> rows;
+    };
+    std::string lines = fw::Join(urls, "\n");
+    const std::vector<Case> cases = {
+        {"BevelButton3", std::move(lines), {}},
+        {"PushButton1", "", urls},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        List().DeleteAllRows();
+        QFile::remove(target);
+        button = c.button;
+        pressed = false;
+        fw::SetEventLoopTurn([] {
+            if (!pressed && !w->ControlNamed<urlEditfield>("EditField2").Text().empty()) {
+                pressed = true;
+                w->MP_KirikaeEditor();
+                QTest::mouseClick(w->ControlNamed<fw::RectControl>(button).Widget(),
+                                  Qt::LeftButton);
+            }
+        });
+        fwtest::MsgBoxRecorder boxes;
+        fwtest::SaveDialogAnswer answer(target.toStdString());
+        window->MP_KirikaeGenerator();
+        SetPattern(kLongPattern);
+        Generate();
+        fw::SetEventLoopTurn(previous);
+        ASSERT_TRUE(pressed);
+        // Compared whole, reported by size: the texts run to megabytes.
+        QFile file(target);
+        const std::string saved =
+            file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "";
+        EXPECT_TRUE(saved == c.saved) << saved.size() << " bytes saved of " << c.saved.size();
+        EXPECT_TRUE(Rows() == c.rows) << Rows().size() << " rows of " << c.rows.size();
+        EXPECT_EQ(Editor().Text().size(), fw::Join(urls, "\r").size());
+        EXPECT_TRUE(Editor().Visible());
+        EXPECT_EQ(Page(), 1);
+    }
 }
 
 }  // namespace
