@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 namespace fw::detail {
@@ -16,6 +17,12 @@ long long NowMs() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC_COARSE, &ts);
     return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+TurnClock turnClock = nullptr;
+
+long long Now() {
+    return turnClock ? turnClock() : NowMs();
 }
 
 long long lastTurnEnd = 0;
@@ -62,12 +69,17 @@ PendingWork::~PendingWork() {
     CancelPendingWork();
 }
 
+TurnClock SetTurnClock(TurnClock clock) {
+    lastTurnEnd = 0;
+    return std::exchange(turnClock, clock);
+}
+
 void ThrottledEventLoopTurn() {
-    const long long now = NowMs();
+    const long long now = Now();
     if (now - lastTurnEnd < kTurnIntervalMs) return;
     RunAllPendingWork();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    lastTurnEnd = NowMs();
+    lastTurnEnd = Now();
 }
 
 }  // namespace fw::detail

@@ -6,6 +6,12 @@ namespace fw::detail {
 // 15 ms have passed since the last turn ended.
 void ThrottledEventLoopTurn();
 
+// The clock the turn reads, in milliseconds; nullptr puts back the coarse monotonic clock.
+// Times of different clocks do not compare, so the next turn after a change processes events.
+// Returns the clock it replaces (nullptr for the default). Tests step time through it.
+using TurnClock = long long (*)();
+TurnClock SetTurnClock(TurnClock clock);
+
 // Work that has to be done before the event loop looks at anything (rows appended to lists
 // announced to their views). Registered callbacks run at every turn and before painting.
 class PendingWork {
