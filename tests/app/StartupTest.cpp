@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/App.h"
+#include "app/FileTypes.h"
 #include "app/Menu.h"
 #include "app/Pictures.h"
 #include "app/Startup.h"
@@ -162,6 +163,37 @@ TEST(Startup, WhenTheLoopRunsTheMainWindowIsShownWithTheMenuBar) {
     EXPECT_TRUE(run.completed);
     EXPECT_TRUE(visible);
     EXPECT_EQ(menus, (std::vector<QString>{"ファイル", "編集", "エクストラ"}));
+}
+
+// The registry receives the six types in their order, each with every field as set, the
+// empty extension lists included, and loses them all at shut-down.
+TEST(Startup, RegistersTheSixFileTypesWithTheirFields) {
+    const struct {
+        const char* name;
+        const char* creator;
+        const char* type;
+        const char* extensions;
+    } expected[] = {
+        {"text/plain", "****", "TEXT", ".asc;.ascii;.text;.txt"},
+        {"text/ttro", "****", "ttro", ".txt"},
+        {"www/msie", "****", "WAFF", ""},
+        {"All", "????", "????", ""},
+        {"special/any", "????", "????", ""},
+        {"crc/text", "????", "????", ".crc;.md5"},
+    };
+    ASSERT_TRUE(fw::RegisteredFileTypes().empty());
+    Startup::InitFileTypes();
+    const auto registered = fw::RegisteredFileTypes();
+    ASSERT_EQ(registered.size(), std::size(expected));
+    for (std::size_t i = 0; i < registered.size(); ++i) {
+        SCOPED_TRACE(expected[i].name);
+        EXPECT_EQ(registered[i].name, expected[i].name);
+        EXPECT_EQ(registered[i].creator, expected[i].creator);
+        EXPECT_EQ(registered[i].type, expected[i].type);
+        EXPECT_EQ(registered[i].extensions, expected[i].extensions);
+    }
+    FileTypes::Exit();
+    EXPECT_TRUE(fw::RegisteredFileTypes().empty());
 }
 
 // Every road out of the program ends the loop the same way and runs the whole shut-down.

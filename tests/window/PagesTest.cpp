@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QEvent>
+#include <QObject>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -53,6 +55,18 @@ void ExpectShown(ScrapWindow& w, int page) {
         EXPECT_EQ(c.Widget()->isVisible(), m.page == page);
     }
 }
+
+// Counts the paint events that reach a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -133,4 +147,27 @@ TEST_F(Pages, ContentsAreKeptAcrossSwitches) {
     EXPECT_FALSE(window->ControlNamed<fw::CheckBox>("CheckBox1").Value());
     EXPECT_TRUE(window->ControlNamed<fw::RadioButton>("RadioButton1").Value());
     EXPECT_FALSE(window->ControlNamed<fw::RadioButton>("RadioButton2").Value());
+}
+
+// A switch is drawn before the method returns, so that what its caller does next (a message
+// box, a long loop) shows the new page; nothing here lets the event loop run.
+TEST_F(Pages, ASwitchIsDrawnBeforeTheMethodReturns) {
+    using Method = void (*)(ScrapWindow&);
+    const struct {
+        Method method;
+        const char* shown;  // a control of the page switched to
+    } switches[] = {
+        {[](ScrapWindow& w) { w.MP_KirikaeURLlist(); }, "ListBox1"},
+        {[](ScrapWindow& w) { w.MP_KirikaeEditor(); }, "EditField2"},
+        {[](ScrapWindow& w) { w.MP_KirikaeGenerator(); }, "allEditfield1"},
+        {[](ScrapWindow& w) { w.MP_KirikaeGenerator(); }, "allEditfield1"},
+    };
+    for (const auto& s : switches) {
+        SCOPED_TRACE(s.shown);
+        fwtest::ProcessEvents();
+        PaintCounter page;
+        window->ControlNamed<fw::RectControl>(s.shown).Widget()->installEventFilter(&page);
+        s.method(*window);
+        EXPECT_GT(page.paints, 0);
+    }
 }
