@@ -2,9 +2,12 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
@@ -14,11 +17,14 @@
 #include <string>
 #include <vector>
 
+#include "app/MenuTexts.h"
 #include "framework/gui/BevelButton.h"
 #include "framework/gui/FolderItem.h"
 #include "framework/gui/PagePanel.h"
+#include "framework/gui/PushButton.h"
 #include "tests/app/ShellFixture.h"
 #include "window/ScrapWindowTexts.h"
+#include "window/SelListBox.h"
 #include "window/urlEditfield.h"
 
 namespace {
@@ -209,6 +215,65 @@ TEST_F(Saving, AFullDisk) {
     ExpectFailureReported(boxes, target);
     EXPECT_EQ(ReadBytes(target), "old contents");
     EXPECT_EQ(Entries(dir.path()), QStringList{"GeneratedURL.txt"});
+}
+
+// An editor of 50 MB, the text pasted from the clipboard through the edit context menu: every
+// command of the page works on the whole text, and the save writes every byte.
+TEST_F(Saving, AFiftyMegabyteEditor) {
+    std::string text;
+    std::string lines;
+    std::size_t urls = 0;
+    std::size_t characters = 0;
+    while (text.size() < (std::size_t{50} << 20)) {
+        const std::string url =
+            "http://example.com/gallery/" + std::to_string(urls++) + "/photo.jpg";
+        text += "画像 " + url + " 最新\r";
+        lines += "画像 " + url + " 最新\n";
+        characters += 3 + url.size() + 4;
+    }
+    QApplication::clipboard()->setText(QString::fromStdString(lines));
+    {
+        fwtest::ContextMenuChooser chooser(std::string(MenuTexts::kPaste));
+        fwtest::RightClick(Editor().PlainWidget()->viewport(), QPoint(4, 4));
+        fwtest::ProcessEvents();
+    }
+    ASSERT_TRUE(Editor().Text() == text) << Editor().Text().size() << " bytes of " << text.size();
+    EXPECT_EQ(static_cast<std::size_t>(Editor().SelStart()), characters);
+
+    {
+        fwtest::ContextMenuChooser chooser(std::string(MenuTexts::kSelectAll));
+        fwtest::RightClick(Editor().PlainWidget()->viewport(), QPoint(4, 4));
+        fwtest::ProcessEvents();
+        ASSERT_EQ(chooser.Menus().size(), 1u);
+        EXPECT_EQ(chooser.Menus()[0],
+                  (std::vector<std::string>{MenuTexts::kPaste, "-", MenuTexts::kSelectAll}));
+    }
+    EXPECT_EQ(Editor().SelStart(), 0);
+    EXPECT_EQ(static_cast<std::size_t>(Editor().SelLength()), characters);
+
+    fwtest::MsgBoxRecorder boxes;
+    {
+        fwtest::SaveDialogAnswer answer(target.toStdString());
+        ClickSave();
+    }
+    EXPECT_TRUE(boxes.Texts().empty());
+    const std::string saved = ReadBytes(target);
+    EXPECT_TRUE(saved == lines) << saved.size() << " bytes saved of " << lines.size();
+
+    QTest::mouseClick(window->ControlNamed<fw::PushButton>("PushButton1").Widget(), Qt::LeftButton);
+    fwtest::ProcessEvents();
+    const auto& list = window->ControlNamed<SelListBox>("ListBox1");
+    ASSERT_EQ(static_cast<std::size_t>(list.ListCount()), urls);
+    EXPECT_EQ(list.List(0), "http://example.com/gallery/0/photo.jpg");
+    EXPECT_EQ(list.List(list.ListCount() - 1),
+              "http://example.com/gallery/" + std::to_string(urls - 1) + "/photo.jpg");
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{ScrapWindowTexts::kExtractDone});
+
+    window->MP_KirikaeEditor();
+    QTest::mouseClick(window->ControlNamed<fw::BevelButton>("BevelButton11").Widget(),
+                      Qt::LeftButton);
+    EXPECT_TRUE(Editor().TextEmpty());
+    EXPECT_EQ(ReadBytes(target).size(), lines.size());
 }
 
 }  // namespace
