@@ -93,7 +93,6 @@ PassEnd RunPass(std::vector<std::string>& list, bool pad, renban::Budget& budget
 std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::string>& list,
                               std::int32_t mode) {
     const bool pad = mode == 1;
-    std::int32_t passes = 0;
     renban::Budget budget;
     try {
         if (!HoldsBrackets(pattern)) return pattern;
@@ -102,22 +101,16 @@ std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::strin
 
         const std::int32_t opens = myNTFCF::MG_countFields(pattern, "[") - 1;
         const std::int32_t closes = myNTFCF::MG_countFields(pattern, "]") - 1;
-        passes = opens == closes ? opens : 0;
+        const std::int32_t passes = opens == closes ? opens : 0;
 
         const auto spec = renban::ReadFirstRange(pattern, true, pad);
         budget.Take(spec.count, renban::BytesOf(spec));
         list.reserve(list.size() + static_cast<std::size_t>(spec.count));
         renban::AppendRange(list, spec);
-    } catch (const RenbanRefused& refusal) {
-        ReportRefusal(texts::kMakeListError, refusal);
-        return "";
-    } catch (...) {
-        fw::MsgBox(texts::kMakeListError);
-        return "";
-    }
 
-    if (passes > 1) {
-        for (std::int32_t p = 0; p < passes; ++p) {
+        // A pass reports its own failures; what the turn between two passes raises is the
+        // call's, like that of the first range.
+        for (std::int32_t p = 0; passes > 1 && p < passes; ++p) {
             const PassEnd end = RunPass(list, pad, budget);
             // A pass that found no brackets leaves the list as it was, and so would every later
             // one. A refused or failed pass ends the call with its one message: the next pass
@@ -125,6 +118,10 @@ std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::strin
             if (end != PassEnd::Expanded) break;
             fw::DoEvents();
         }
+    } catch (const RenbanRefused& refusal) {
+        ReportRefusal(texts::kMakeListError, refusal);
+    } catch (...) {
+        fw::MsgBox(texts::kMakeListError);
     }
     return "";
 }

@@ -21,7 +21,8 @@ void MG_RomaRenban(std::vector<std::string>& list, const std::string& first,
 // Value of the letter number `s` (0 for "").
 double MP_KanaToSuji(const std::string& s);
 
-// Written form of `x`, read as Int32 (truncated, saturated); "" for a negative value.
+// Written form of `x`, read as Int32 (truncated, saturated). A negative value, which no range
+// produces, gives what its remainder gives: "a" for a multiple of 26, otherwise "".
 std::string MP_SujiToKana(double x);
 
 // The one-character tables between letters and base-26 digit characters ("0" to "9", "a" to

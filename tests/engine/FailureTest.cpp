@@ -15,10 +15,13 @@ namespace {
 using List = std::vector<std::string>;
 
 const List* gWatched = nullptr;
-std::string gFailAfter;  // the turn fails once the list ends with this entry
+std::string gFailAfter;    // the turn fails once the list ends with this entry
+std::string gFailAtFront;  // or once it starts with this one
 
 void FailingTurn() {
-    if (gWatched && !gWatched->empty() && gWatched->back() == gFailAfter) {
+    if (gWatched && !gWatched->empty() &&
+        ((!gFailAfter.empty() && gWatched->back() == gFailAfter) ||
+         (!gFailAtFront.empty() && gWatched->front() == gFailAtFront))) {
         gWatched = nullptr;
         throw std::runtime_error("turn failed");
     }
@@ -30,6 +33,8 @@ protected:
     void TearDown() override {
         fw::SetEventLoopTurn(nullptr);
         gWatched = nullptr;
+        gFailAfter.clear();
+        gFailAtFront.clear();
     }
 };
 
@@ -52,6 +57,20 @@ TEST_F(Failure, InAPassKeepsTheEntryBeingExpandedAndEndsTheCallWithOneMessage) {
     // A1B... was expanded and removed; A2B... failed after one value and stays, bracket and all.
     EXPECT_EQ(list, (List{"A2B[1-2]C[1-2]D", "A1B1C[1-2]D", "A1B2C[1-2]D", "A2B1C[1-2]D"}));
     EXPECT_EQ(boxes.shown, List{"Error<MP_MRList>"});
+}
+
+TEST_F(Failure, BetweenTwoPassesIsTheCallsOwnAndDoesNotEscape) {
+    MsgBoxRecorder boxes;
+    List list;
+    gWatched = &list;
+    // The list starts with A1B1C only once the first pass has removed the entries it expanded:
+    // the turn that the loop over the passes gives after it.
+    gFailAtFront = "A1B1C[1-2]D";
+    std::string result = "not returned";
+    EXPECT_NO_THROW(result = myglobal::MG_MakeRenbanList("A[1-2]B[1-2]C[1-2]D", list, 2));
+    EXPECT_EQ(result, "");
+    EXPECT_EQ(list, (List{"A1B1C[1-2]D", "A1B2C[1-2]D", "A2B1C[1-2]D", "A2B2C[1-2]D"}));
+    EXPECT_EQ(boxes.shown, List{"Error<MG_MRList>"});
 }
 
 }  // namespace

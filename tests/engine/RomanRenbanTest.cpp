@@ -46,9 +46,10 @@ TEST(RomanRenban, WrittenFormIsTheShortestLetterString) {
         double value;
         std::string letters;
     } cases[] = {
-        {0, "a"},     {1, "b"},     {25, "z"},      {26, "ba"},
-        {675, "zz"},  {676, "baa"}, {17575, "zzz"}, {2147483647.0, "gytisyx"},
-        {26.9, "ba"}, {-1, ""},     {-30, ""},      {1e12, "gytisyx"},  // read as Int32, saturated
+        {0, "a"},          {1, "b"},     {25, "z"},      {26, "ba"},
+        {675, "zz"},       {676, "baa"}, {17575, "zzz"}, {2147483647.0, "gytisyx"},
+        {26.9, "ba"},      {-1, ""},     {-30, ""},      {-26, "a"},
+        {1e12, "gytisyx"},  // read as Int32, saturated
     };
     for (const auto& c : cases)
         EXPECT_EQ(RomanRenban::MP_SujiToKana(c.value), c.letters) << c.value;
