@@ -145,7 +145,18 @@ TEST(Strings, StrOfNumbers) {
                  {-3, "-3"},
                  {2.5, "2.5"},
                  {1e20, "100000000000000000000"},
-                 {std::numeric_limits<double>::infinity(), "inf"}};
+                 {-1e6, "-1000000"},
+                 {-2147483648.0, "-2147483648"},
+                 {9007199254740991.0, "9007199254740991"},  // the last whole number of 53 bits
+                 {9007199254740992.0, "9007199254740992"},
+                 {-9007199254740992.0, "-9007199254740992"},
+                 {1e16, "10000000000000000"},
+                 {0.1, "0.1"},
+                 {-2.5, "-2.5"},
+                 {1e-7, "1e-07"},
+                 {std::numeric_limits<double>::infinity(), "inf"},
+                 {-std::numeric_limits<double>::infinity(), "-inf"},
+                 {std::numeric_limits<double>::quiet_NaN(), "nan"}};
     for (const auto& c : cases) EXPECT_EQ(fw::Str(c.value), c.s) << c.value;
     EXPECT_EQ(fw::Str(42), "42");
     EXPECT_EQ(fw::Str(std::numeric_limits<std::int32_t>::min()), "-2147483648");
@@ -208,10 +219,23 @@ TEST(Strings, TrimRemovesSurroundingWhiteSpace) {
         {"a\xC2", "a\xC2"},
         {"\v\fx\f", "x"},
         {"http://a/ ", "http://a/"},
+        {"\xC2\xA0", ""},
+        {" \u3000\t\xC2\xA0", ""},
+        {"x\u3000\u3000", "x"},
+        {"\xA0x\xA0", "\xA0x\xA0"},  // continuation bytes alone are no space
+        {"x\xE3\x80", "x\xE3\x80"},  // an ideographic space cut short
+        {"\x80\x80x", "\x80\x80x"},
+        {"a\0 "s, "a\0"s},  // NUL is no space
+        {" \u3000a b\xC2\xA0 ", "a b"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(fw::Trim(c.s), c.trimmed) << c.s;
-        EXPECT_EQ(fw::TrimmedView(c.s), c.trimmed) << c.s;
+        const std::string_view view = fw::TrimmedView(c.s);
+        EXPECT_EQ(view, c.trimmed) << c.s;
+        // A view into the text itself, not into a copy.
+        EXPECT_TRUE(view.empty() || (view.data() >= c.s.data() &&
+                                     view.data() + view.size() <= c.s.data() + c.s.size()))
+            << c.s;
     }
 }
 
@@ -249,9 +273,15 @@ TEST(Strings, StrCompAndEquality) {
     const struct {
         std::string a, b;
         bool equal;
-    } equalities[] = {{"abc", "ABC", true},    {"a", "b", false},    {"Ä", "ä", false},
-                      {"", "", true},          {"ab", "abc", false}, {"HTTP:", "http:", true},
-                      {"a\0b"s, "A\0B"s, true}};
+    } equalities[] = {
+        {"abc", "ABC", true},     {"a", "b", false},
+        {"Ä", "ä", false},        {"", "", true},
+        {"ab", "abc", false},     {"HTTP:", "http:", true},
+        {"a\0b"s, "A\0B"s, true}, {"@", "`", false},
+        {"[", "{", false},        {"]", "}", false},
+        {"^", "~", false},        {"_", "\x7f", false},  // differ in the case bit alone, no letters
+        {"Z", "z", true},         {"\xC1", "\xE1", false},
+        {"xyzA", "XYZb", false},  {"http://A", "HTTP://a", true}};
     for (const auto& c : equalities) EXPECT_EQ(fw::StrEq(c.a, c.b), c.equal) << c.a << c.b;
 }
 
