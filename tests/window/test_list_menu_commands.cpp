@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QTest>
 
 #include "app/MenuItems.h"
@@ -67,6 +69,50 @@ TEST_F(ListMenuTest, EnablingFollowsTheListsFocusRowsAndCurrentRow) {
         else
             Unfocus();
         EXPECT_EQ(EnabledItems(), c.enabled) << c.state;
+    }
+}
+
+// Alt (or Escape out of a menu) hands the keyboard to the menu bar, to walk its menus with the
+// keys; the list stays the control the Edit commands work on until another control takes the focus.
+TEST_F(ListMenuTest, TheListKeepsItsFocusWhileTheMenuBarHasTheKeyboard) {
+    struct Case {
+        const char* leaving;
+        std::function<void(QMenuBar&)> leave;
+        bool focusedAfter;
+    };
+    const Case cases[] = {
+        {"Escape in the bar", [](QMenuBar& bar) { QTest::keyClick(&bar, Qt::Key_Escape); }, true},
+        {"a row clicked",
+         [&](QMenuBar&) {
+             QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier,
+                               View()->visualRect(View()->model()->index(2, 0)).center());
+         },
+         true},
+        {"an edit field clicked",
+         [&](QMenuBar&) {
+             window->MP_KirikaeGenerator();
+             auto& field = window->ControlNamed<allEditfield>("allEditfield1");
+             QTest::mouseClick(field.Widget(), Qt::LeftButton);
+         },
+         false},
+    };
+    QMenuBar* bar = qobject_cast<QMainWindow*>(window->Widget())->menuBar();
+    for (const Case& c : cases) {
+        window->MP_KirikaeURLlist();
+        window->menu_del_Action();
+        Fill(3);
+        Select({1});
+        FocusList();
+        QTest::keyClick(View(), Qt::Key_Alt, Qt::AltModifier);
+        fwtest::ProcessEvents();
+        ASSERT_EQ(QApplication::focusWidget(), bar) << c.leaving;
+        EXPECT_TRUE(List().ForcusCheck) << c.leaving;
+        EXPECT_EQ(EnabledItems(), std::vector<bool>(5, true)) << c.leaving;
+
+        c.leave(*bar);
+        fwtest::ProcessEvents();
+        EXPECT_EQ(List().ForcusCheck, c.focusedAfter) << c.leaving;
+        EXPECT_EQ(EnabledItems()[2], c.focusedAfter) << c.leaving;
     }
 }
 

@@ -1,9 +1,11 @@
 #include "framework/gui/detail/ControlEvents.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -57,6 +59,10 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
             auto* focus = static_cast<QFocusEvent*>(event);
             if (watched != control_.Widget() || focus->reason() == Qt::PopupFocusReason)
                 return false;
+            if (focus->reason() == Qt::MenuBarFocusReason) {
+                if (event->type() == QEvent::FocusOut) KeepFocusThroughMenuBar();
+                return false;
+            }
             RectControl& control = control_;
             if (event->type() == QEvent::FocusIn)
                 Dispatch([&] { control.Event_GotFocus(); });
@@ -74,6 +80,22 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
+}
+
+// Alt, or Escape out of a menu, lends the keyboard to the menu bar so the user can walk its menus
+// with the keys; the bar gives it back when the user is done. Until then this control keeps the
+// focus, as the system knows it, and loses it only when the keyboard goes somewhere else.
+void ControlEvents::KeepFocusThroughMenuBar() {
+    if (menuBarLoan_) return;
+    menuBarLoan_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && (qobject_cast<QMenuBar*>(now) || now->window()->windowType() == Qt::Popup))
+            return;
+        disconnect(menuBarLoan_);
+        menuBarLoan_ = {};
+        if (now == control_.Widget()) return;
+        RectControl& control = control_;
+        Dispatch([&] { control.Event_LostFocus(); });
+    });
 }
 
 bool ControlEvents::Press(QObject* watched, QEvent* event) {
