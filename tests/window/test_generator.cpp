@@ -116,7 +116,12 @@ TEST_F(Generator, IntoTheEditor) {
     Type("allEditfield4", "3");
     Type("allEditfield5", "y");
     Editor().SetText("old text");
+    // The text goes in while the field is hidden.
+    std::vector<bool> visibleAtChange;
+    Editor().OnTextChange = [&] { visibleAtChange.push_back(Editor().Visible()); };
     Generate();
+    Editor().OnTextChange = nullptr;
+    EXPECT_EQ(visibleAtChange, std::vector<bool>{false});
     EXPECT_EQ(Editor().Text(), "x1y\rx2y\rx3y");
     EXPECT_EQ(Page(), 1);
     EXPECT_TRUE(Editor().Visible());
@@ -212,14 +217,26 @@ TEST_F(Generator, ReturnWithoutBracketsDoesNothing) {
 }
 
 TEST_F(Generator, RefusedRangeIsReportedAndDeliversNothing) {
-    fwtest::MsgBoxRecorder boxes;
-    Editor().SetText("before");
-    SetPattern("x[1-2147483647]y");
-    Generate();
-    ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(boxes.Texts()[0].rfind("Error<MG_MRList>", 0), 0u);
-    EXPECT_EQ(Editor().Text(), "");
-    EXPECT_EQ(Page(), 1);
+    struct Case {
+        bool toList;
+        int page;  // the editor is shown even when it receives nothing; the list page is not
+    };
+    const std::vector<Case> cases = {{false, 1}, {true, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.toList ? "list" : "editor");
+        fwtest::MsgBoxRecorder boxes;
+        window->MP_KirikaeGenerator();
+        window->ControlNamed<fw::RadioButton>(c.toList ? "RadioButton1" : "RadioButton2")
+            .SetValue(true);
+        Editor().SetText("before");
+        SetPattern("x[1-2147483647]y");
+        Generate();
+        ASSERT_EQ(boxes.Texts().size(), 1u);
+        EXPECT_EQ(boxes.Texts()[0].rfind("Error<MG_MRList>", 0), 0u);
+        EXPECT_EQ(Editor().Text(), c.toList ? "before" : "");
+        EXPECT_EQ(List().ListCount(), 0);
+        EXPECT_EQ(Page(), c.page);
+    }
 }
 
 // Long enough to go into the editor in many pieces.
