@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "framework/core/MsgBox.h"
 #include "framework/gui/detail/HookState.h"
 #include "framework/gui/detail/InputState.h"
 #include "framework/gui/detail/Text.h"
@@ -14,7 +15,9 @@ void ShowURL(const std::string& url) {
         hook(url);
         return;
     }
-    QDesktopServices::openUrl(QUrl(detail::ToQt(url)));
+    // Without a browser Qt only writes a line to stderr; the user who chose the item is told.
+    if (!QDesktopServices::openUrl(QUrl(detail::ToQt(url))))
+        MsgBox("The page " + url + " could not be opened: no web browser was found to open it.");
 }
 
 bool IsContextualClick() {

@@ -5,7 +5,8 @@
 // Small services of the platform that the system calls by name.
 namespace fw {
 
-// Opens a URL with the system's default handler (through the ShowURL hook).
+// Opens a URL with the system's default handler (through the ShowURL hook). When nothing
+// can open it, says so in a message box.
 void ShowURL(const std::string& url);
 
 // Whether the mouse press being handled asks for a context menu: the right button, or Ctrl

@@ -1,3 +1,4 @@
+#include <QGuiApplication>
 #include <QTest>
 
 #include "framework/gui/ContextualMenu.h"
@@ -67,6 +68,19 @@ TEST_F(ServicesTest, ShowURLGoesThroughItsHook) {
     fwtest::ShowURLRecorder urls;
     fw::ShowURL("http://velkanth.example/");
     EXPECT_EQ(urls.Urls(), std::vector<std::string>{"http://velkanth.example/"});
+}
+
+// Where nothing can open a page (the offscreen platform has no browser), the user is told
+// which page could not be opened instead of nothing happening.
+TEST_F(ServicesTest, ShowURLWithoutABrowserSaysSo) {
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        GTEST_SKIP() << "a real platform would open the page";
+    fwtest::MsgBoxRecorder boxes;
+    fw::ShowURL("https://velkanth.example/pavrine/");
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0],
+              "The page https://velkanth.example/pavrine/ could not be opened: no web browser was "
+              "found to open it.");
 }
 
 TEST_F(ServicesTest, CommandKeyIsCtrlOfTheLatestKeyEvent) {
