@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <functional>
 #include <string_view>
 
 #include "engine/RenbanRange.h"
@@ -10,6 +11,12 @@
 
 namespace myglobal {
 namespace {
+
+// Whether `s` is one of the list's own entries, which move when the list grows.
+bool IsEntryOf(const std::string& s, const std::vector<std::string>& list) {
+    const std::less<const std::string*> before;
+    return !list.empty() && !before(&s, list.data()) && before(&s, list.data() + list.size());
+}
 
 bool HoldsBrackets(std::string_view s) {
     return s.find('[') != std::string_view::npos && s.find(']') != std::string_view::npos;
@@ -92,6 +99,8 @@ PassEnd RunPass(std::vector<std::string>& list, bool pad, renban::Budget& budget
 
 std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::string>& list,
                               std::int32_t mode) {
+    // The range is read from the pattern while entries are appended.
+    if (IsEntryOf(pattern, list)) return MG_MakeRenbanList(std::string(pattern), list, mode);
     const bool pad = mode == 1;
     renban::Budget budget;
     try {

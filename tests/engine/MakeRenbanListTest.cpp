@@ -142,6 +142,33 @@ TEST(MakeRenbanList, EntriesAlreadyInTheList) {
     }
 }
 
+// A caller may hand over one of the list's own entries as the pattern; growing the list moves it.
+TEST(MakeRenbanList, APatternThatIsAnEntryOfTheList) {
+    const struct {
+        List before;
+        std::string pattern;
+        List after;
+    } cases[] = {
+        {{"Q[1-2]R"}, "Q[1-2]R", {"Q[1-2]R", "Q1R", "Q2R"}},
+        {{"A[1-2]B[1-2]C"},
+         "A[1-2]B[1-2]C",
+         {"A1B1C", "A1B2C", "A2B1C", "A2B2C", "A1B1C", "A1B2C", "A2B1C", "A2B2C"}},
+        {{"x", "http://example.com/long/enough/to/live/on/the/heap/[1-3].jpg"},
+         "http://example.com/long/enough/to/live/on/the/heap/[1-3].jpg",
+         {"x", "http://example.com/long/enough/to/live/on/the/heap/[1-3].jpg",
+          "http://example.com/long/enough/to/live/on/the/heap/1.jpg",
+          "http://example.com/long/enough/to/live/on/the/heap/2.jpg",
+          "http://example.com/long/enough/to/live/on/the/heap/3.jpg"}},
+    };
+    for (const auto& c : cases) {
+        MsgBoxRecorder boxes;
+        List list = c.before;
+        myglobal::MG_MakeRenbanList(list.back(), list, 2);
+        EXPECT_EQ(list, c.after) << c.pattern;
+        EXPECT_TRUE(boxes.shown.empty()) << c.pattern;
+    }
+}
+
 TEST(MakeRenbanList, OnePassReplacesEveryBracketedEntryInPlaceOrder) {
     const struct {
         List before;
