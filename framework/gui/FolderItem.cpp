@@ -90,7 +90,10 @@ std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() {
         return stream;
     }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // The temporary name is the file's own, shortened so that it still fits where the longest
+    // name a folder takes does.
+    std::string temp =
+        (folder / ("." + target.filename().string().substr(0, 200) + ".XXXXXX")).string();
     const int fd = mkstemp(temp.data());
     if (fd < 0) {
         lastError_ = "Cannot create \"" + path_ + "\": " + std::strerror(errno);

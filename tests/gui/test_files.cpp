@@ -164,8 +164,10 @@ TEST_F(FilesTest, TheChosenFileIsWrittenWhereItLies) {
         bool written;
         std::string reason;  // part of the message when not written
     };
+    const std::string longest = std::string(251, 'n') + ".txt";  // as long as a name may be
     const std::vector<Case> cases = {
         {Path("link.txt"), true, ""},
+        {dir.filePath(QString::fromStdString(longest)).toStdString(), true, ""},
         {"/dev/null", true, ""},
         {"/dev/full", false, std::strerror(ENOSPC)},
         // Nobody reads the pipe: reported at once, not waited for.
@@ -189,6 +191,7 @@ TEST_F(FilesTest, TheChosenFileIsWrittenWhereItLies) {
     }
     EXPECT_TRUE(QFileInfo(QString::fromStdString(Path("link.txt"))).isSymLink());
     EXPECT_EQ(Read(real), "new\ntext");
+    EXPECT_EQ(Read(Path(longest.c_str())), "new\ntext");
     for (const char* device : {"/dev/null", "/dev/full"}) {
         struct stat st {};
         ASSERT_EQ(::stat(device, &st), 0);
@@ -196,7 +199,7 @@ TEST_F(FilesTest, TheChosenFileIsWrittenWhereItLies) {
     }
     EXPECT_EQ(QDir(dir.path())
                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-              (QStringList{"link.txt", "pipe", "real.txt"}));
+              (QStringList{"link.txt", QString::fromStdString(longest), "pipe", "real.txt"}));
 }
 
 // A stream dropped while an exception unwinds was cut short: the old file stays, and no
