@@ -190,6 +190,42 @@ TEST_F(ListReaderTest, TextDropsWaitForTheDragFlagFilesDoNot) {
     }
 }
 
+// A drop only reads what it carries: taken as a copy, so the program it came from (the editor page
+// included) keeps its text or file, whatever action the drag proposed.
+TEST_F(ListReaderTest, DropsAreTakenAsCopies) {
+    struct Case {
+        const char* name;
+        QWidget* target;
+        Qt::KeyboardModifiers modifiers;  // Shift proposes a move
+        bool file;
+    };
+    const Case cases[] = {
+        {"text on the list", Viewport(), Qt::ShiftModifier, false},
+        {"text on the page button", PageButton(), Qt::ShiftModifier, false},
+        {"file on the list", Viewport(), Qt::ShiftModifier, true},
+        {"text on the list, no modifier", Viewport(), Qt::NoModifier, false},
+    };
+    for (const Case& c : cases) {
+        window->menu_del_Action();
+        QMimeData data;
+        if (c.file)
+            data.setUrls({QUrl::fromLocalFile(WriteFile("http://m/1\n"))});
+        else
+            data.setText("http://m/1");
+        const QPoint at = c.target->rect().center();
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, c.modifiers);
+        QApplication::sendEvent(c.target, &enter);
+        EXPECT_TRUE(enter.isAccepted()) << c.name;
+        EXPECT_EQ(enter.dropAction(), Qt::CopyAction) << c.name;
+        QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, c.modifiers);
+        QApplication::sendEvent(c.target, &drop);
+        EXPECT_TRUE(drop.isAccepted()) << c.name;
+        EXPECT_EQ(drop.dropAction(), Qt::CopyAction) << c.name;
+        EXPECT_EQ(Rows(), Texts{"http://m/1"}) << c.name;
+    }
+}
+
 TEST_F(ListReaderTest, RowsDraggedBackOntoTheListAddNothing) {
     window->MP_AddDownloadItem("http://x/1");
     fwtest::ProcessEvents();

@@ -136,7 +136,14 @@ bool ControlEvents::Drag(QEvent* event) {
         drop->ignore();
         return true;
     }
-    drop->acceptProposedAction();
+    // A drop only reads what it carries: taken as a move, the source would delete it (an editor
+    // its dragged text).
+    if (drop->possibleActions() & Qt::CopyAction) {
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+    } else {
+        drop->acceptProposedAction();
+    }
     if (event->type() == QEvent::Drop) {
         RectControl& control = control_;
         // Rows dragged within their own list move there when the list allows reordering; the
