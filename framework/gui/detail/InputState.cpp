@@ -13,11 +13,12 @@ namespace {
 bool contextualPress = false;
 Qt::KeyboardModifiers modifiers;
 
-// The Control key of the keyboard: Qt calls it Meta on a Mac, where Ctrl is Command.
+// Control with the left button is a contextual click only on a Mac, where Qt calls that key
+// Meta. Elsewhere Ctrl is the Command key, and a Ctrl-click adds a row to a list's selection.
 #ifdef Q_OS_MACOS
-constexpr Qt::KeyboardModifier kControlKey = Qt::MetaModifier;
+constexpr Qt::KeyboardModifiers kContextualLeftClick = Qt::MetaModifier;
 #else
-constexpr Qt::KeyboardModifier kControlKey = Qt::ControlModifier;
+constexpr Qt::KeyboardModifiers kContextualLeftClick = {};
 #endif
 
 class ApplicationFilter : public QObject {
@@ -53,7 +54,7 @@ protected:
 void RecordMousePress(Qt::MouseButton button, Qt::KeyboardModifiers mods) {
     modifiers = mods;
     contextualPress =
-        button == Qt::RightButton || (button == Qt::LeftButton && (mods & kControlKey));
+        button == Qt::RightButton || (button == Qt::LeftButton && (mods & kContextualLeftClick));
 }
 
 void RecordModifiers(Qt::KeyboardModifiers mods) {
