@@ -290,33 +290,36 @@ TEST_F(ListReaderTest, ReceivedDictionaryKeysBecomeRowsAsTheyAre) {
 
 TEST_F(ListReaderTest, BadInputLosesNothingOfTheList) {
     fwtest::MsgBoxRecorder messages;
-    // NUL bytes and bytes that are not UTF-8 go on as they are.
-    const std::string nul("http://x/\0a\rhttp://y/\0", 22);
-    window->MP_ReadDownloadList({nul, fw::Encodings::UTF8});
+    // NUL bytes and bytes that are not UTF-8 go on as they are: pasted, dropped as text whose
+    // bytes are not UTF-8 (Qt makes each bad byte U+FFFD), or read.
+    Paste(std::string("http://x/\0a\nhttp://y/\0", 22));
+    QMimeData raw;
+    raw.setData("text/plain", QByteArray("http://z/\xff\xfe.jpg"));
+    EXPECT_TRUE(fwtest::Drop(Viewport(), ListMiddle(), raw));
     window->MP_ReadDownloadList({"http://x/\xff\xfe\xc0", fw::Encodings::UTF8});
     EXPECT_EQ(Rows(), (Texts{kOld, std::string("http://x/\0a", 11), std::string("http://y/\0", 10),
-                             "http://x/\xff\xfe\xc0"}));
+                             "http://z/\xef\xbf\xbd\xef\xbf\xbd.jpg", "http://x/\xff\xfe\xc0"}));
     // A million empty lines, pasted.
     Paste(std::string(1'000'000, '\n'));
-    EXPECT_EQ(List().ListCount(), 4);
-    EXPECT_EQ(Label(), Count(4));
+    EXPECT_EQ(List().ListCount(), 5);
+    EXPECT_EQ(Label(), Count(5));
     // Ranges too large to expand add nothing; one read reports the first of them only.
     window->MP_ReadDownloadList(
         {"http://x/[1-100000000].jpg\rhttp://y/[a-zzzzzzzz]\rftp://z/[1-99999999999]",
          fw::Encodings::UTF8});
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(messages.Texts()[0].rfind("Error<MG_MRList>", 0), 0u);
-    EXPECT_EQ(List().ListCount(), 4);
+    EXPECT_EQ(List().ListCount(), 5);
     // A drop with neither text nor a file is refused.
     QMimeData neither;
     neither.setData("application/octet-stream", QByteArray(64, '\x01'));
     EXPECT_FALSE(fwtest::Drop(Viewport(), ListMiddle(), neither));
-    EXPECT_EQ(List().ListCount(), 4);
+    EXPECT_EQ(List().ListCount(), 5);
     // A file that cannot be read is ignored.
     QMimeData gone;
     gone.setUrls({QUrl::fromLocalFile(dir_.filePath("vanished.txt"))});
     fwtest::Drop(Viewport(), ListMiddle(), gone);
-    EXPECT_EQ(List().ListCount(), 4);
+    EXPECT_EQ(List().ListCount(), 5);
 }
 
 TEST_F(ListReaderTest, MessagesOfOtherEventsDuringAReadAreShown) {
