@@ -13,12 +13,11 @@ namespace {
 bool contextualPress = false;
 Qt::KeyboardModifiers modifiers;
 
-// Control with the left button is a contextual click only on a Mac, where Qt calls that key
-// Meta. Elsewhere Ctrl is the Command key, and a Ctrl-click adds a row to a list's selection.
+// The Control key of the keyboard: Qt calls it Meta on a Mac, where Ctrl is Command.
 #ifdef Q_OS_MACOS
-constexpr Qt::KeyboardModifiers kContextualLeftClick = Qt::MetaModifier;
+constexpr Qt::KeyboardModifier kControlKey = Qt::MetaModifier;
 #else
-constexpr Qt::KeyboardModifiers kContextualLeftClick = {};
+constexpr Qt::KeyboardModifier kControlKey = Qt::ControlModifier;
 #endif
 
 class ApplicationFilter : public QObject {
@@ -54,7 +53,7 @@ protected:
 void RecordMousePress(Qt::MouseButton button, Qt::KeyboardModifiers mods) {
     modifiers = mods;
     contextualPress =
-        button == Qt::RightButton || (button == Qt::LeftButton && (mods & kContextualLeftClick));
+        button == Qt::RightButton || (button == Qt::LeftButton && (mods & kControlKey));
 }
 
 void RecordModifiers(Qt::KeyboardModifiers mods) {
