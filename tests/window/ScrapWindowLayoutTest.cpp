@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QMainWindow>
 #include <QWidget>
 #include <string>
@@ -19,6 +20,7 @@
 #include "framework/gui/RadioButton.h"
 #include "framework/gui/Separator.h"
 #include "framework/gui/StaticText.h"
+#include "framework/gui/detail/ListView.h"
 #include "tests/app/ShellFixture.h"
 #include "window/EditCMenu.h"
 #include "window/SelListBox.h"
@@ -339,6 +341,24 @@ TEST_F(ScrapWindowLayout, OpensOnTheGeneratorPageWithItsStartingValues) {
     EXPECT_TRUE(window->AcceptsTextDrop());
 }
 
+// The list shows its heading, lets rows be dragged out and reordered, and shows scroll bars
+// only while they are needed.
+TEST_F(ScrapWindowLayout, TheListHasItsHeadingAndSettings) {
+    window->MP_KirikaeURLlist();
+    fwtest::ProcessEvents();
+    auto& list = window->ControlNamed<SelListBox>("ListBox1");
+    QAbstractItemView* view = list.View();
+    EXPECT_EQ(view->model()->headerData(0, Qt::Horizontal).toString(), QString("URLリスト"));
+    auto* heading = view->findChild<QHeaderView*>();
+    ASSERT_NE(heading, nullptr);
+    EXPECT_TRUE(heading->isVisible());
+    EXPECT_EQ(view->model()->columnCount(), 1);
+    EXPECT_TRUE(list.EnableDrag());
+    EXPECT_TRUE(list.EnableDragReorder());
+    EXPECT_EQ(view->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+}
+
 TEST_F(ScrapWindowLayout, BevelButtonsHaveTheirKindStateAndFace) {
     const struct {
         const char* name;
@@ -357,6 +377,8 @@ TEST_F(ScrapWindowLayout, BevelButtonsHaveTheirKindStateAndFace) {
         EXPECT_EQ(button.ButtonType(), b.type);
         EXPECT_EQ(button.Value(), b.pressed);
         EXPECT_EQ(button.Icon(), b.pressedFace ? back2() : back());
+        // A click on a page button leaves the keyboard where the user was typing.
+        EXPECT_EQ(button.Widget()->focusPolicy(), Qt::NoFocus);
     }
 }
 
