@@ -9,9 +9,11 @@
 #include <functional>
 
 #include "framework/gui/Application.h"
+#include "framework/gui/EditField.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
 #include "framework/gui/detail/MenuInstall.h"
+#include "framework/gui/detail/StandardEditItems.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw {
@@ -22,6 +24,11 @@ QKeySequence ToKeySequence(const std::string& shortcut) {
     QString text = detail::ToQt(shortcut);
     text.replace(QLatin1String("Cmd+"), QLatin1String("Ctrl+"), Qt::CaseInsensitive);
     return QKeySequence(text, QKeySequence::PortableText);
+}
+
+EditField* FocusedEditField() {
+    Window* window = FrontWindow();
+    return window ? dynamic_cast<EditField*>(window->FocusedControl()) : nullptr;
 }
 
 }  // namespace
@@ -175,6 +182,9 @@ void RunMenuEnablingPass() {
         else
             entry->SetEnabled(entry->AutoEnable());
     }
+    // The framework's own part comes first: the system's enabling code may still set any item.
+    if (EditField* field = FocusedEditField())
+        detail::EnableStandardEditItems(*field, *app->GetMenuBar());
     Dispatch([app] { app->Event_EnableMenuItems(); });
     Window* window = FrontWindow();
     if (!window) return;
@@ -192,6 +202,9 @@ bool DispatchMenuCommand(const MenuItem& item) {
         if (window->MenuHandlers().Run(name)) return true;
     }
     if (Application* app = GetAppObject(); app && app->MenuHandlers().Run(name)) return true;
+    if (EditField* field = FocusedEditField();
+        field && detail::PerformStandardEditItem(*field, name))
+        return true;
     if (dynamic_cast<const QuitMenuItem*>(&item)) {
         Quit(0);
         return true;

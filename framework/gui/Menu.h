@@ -106,12 +106,14 @@ std::shared_ptr<T> Cast(const std::shared_ptr<U>& object) {
     return cast;
 }
 
-// Runs the enabling pass: items start enabled or disabled by AutoEnable, then the
-// EnableMenuItems events of the application, the front window and the focused control run.
+// Runs the enabling pass: items start enabled or disabled by AutoEnable, a focused edit field
+// enables the standard editing items its state allows, then the EnableMenuItems events of the
+// application, the front window and the focused control run.
 void RunMenuEnablingPass();
 
 // Routes a command: handlers of the focused control, then of its window (or the front window),
-// then of the application, until one returns true. A quit item that nobody consumed quits.
+// then of the application, until one returns true. A standard editing item that nobody consumed
+// goes to a focused edit field; a quit item that nobody consumed quits.
 bool DispatchMenuCommand(const MenuItem& item);
 
 }  // namespace fw

@@ -1,7 +1,10 @@
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <optional>
 
 #include "framework/gui/Application.h"
 #include "framework/gui/EditField.h"
@@ -34,6 +37,25 @@ std::shared_ptr<fw::MenuBar> SmallBar() {
     bar->Child("File")->Append(
         Entry(std::make_shared<fw::AppleMenuItem>(), "menu_apple", false, "About"));
     return bar;
+}
+
+// An Edit menu with the standard editing items, in the order a program shows them.
+const std::vector<std::string> kStandardItems = {"EditUndo", "EditCut", "EditCopy", "EditPaste",
+                                                 "EditClear"};
+
+std::shared_ptr<fw::MenuBar> StandardEditBar() {
+    auto bar = std::make_shared<fw::MenuBar>();
+    bar->Append(Entry(std::make_shared<fw::MenuItem>(), "Edit", false, "編集"));
+    for (const std::string& name : kStandardItems)
+        bar->Child("Edit")->Append(Entry(std::make_shared<fw::MenuItem>(), name, false, name));
+    return bar;
+}
+
+void SetClipboard(const std::optional<QString>& text) {
+    if (text)
+        QGuiApplication::clipboard()->setText(*text);
+    else
+        QGuiApplication::clipboard()->clear();
 }
 
 struct RecordingApp : fw::Application {
@@ -184,6 +206,139 @@ TEST_F(MenuTest, CommandsGoToFocusedControlThenWindowThenAppUntilOneReturnsTrue)
         EXPECT_EQ(consumed, c.consumed);
         fw::RuntimeReleaseModuleLists();
         fw::RuntimeRegisterAppObject(&app);
+    }
+}
+
+// Undo, Cut, Copy, Paste, Clear: what a focused field enables by its state, before any
+// EnableMenuItems code runs.
+TEST_F(MenuTest, FocusedEditFieldEnablesTheStandardEditingItemsItsStateAllows) {
+    app.SetMenuBar(StandardEditBar());
+    fw::EditField* fields[2] = {};
+    auto* w = MakeWindow([&](TestWindow& tw) {
+        fields[0] = tw.NewControl<fw::EditField>("Line");
+        fields[0]->SetBounds(10, 10, 100, 22);
+        fields[1] = tw.NewControl<fw::EditField>("Memo", fw::EditField::Lines::Multi);
+        fields[1]->SetBounds(10, 40, 100, 80);
+    });
+    // The application's event is the first of the system's enabling code.
+    std::vector<bool> seenByApp;
+    app.onEnable = [&] {
+        seenByApp.clear();
+        for (const auto& name : kStandardItems) seenByApp.push_back(Item(name)->Enabled());
+    };
+    struct Case {
+        const char* state;
+        int field;  // -1: nothing focused
+        std::string typed;
+        int selStart, selLength;
+        bool readOnly;
+        std::optional<QString> clipboard;
+        std::vector<bool> enabled;  // Undo, Cut, Copy, Paste, Clear
+    };
+    const std::vector<Case> cases = {
+        {"nothing focused", -1, "x", 0, 1, false, "c", {false, false, false, false, false}},
+        {"line, caret", 0, "", 1, 0, false, "c", {false, false, false, true, false}},
+        {"line, caret, no clipboard", 0, "", 1, 0, false, {}, {false, false, false, false, false}},
+        {"line, selection", 0, "", 0, 2, false, "c", {false, true, true, true, true}},
+        {"line, selection, no clipboard", 0, "", 0, 2, false, {}, {false, true, true, false, true}},
+        {"line, typed", 0, "x", 4, 0, false, {}, {true, false, false, false, false}},
+        {"line, read-only", 0, "x", 0, 2, true, "c", {false, false, true, false, false}},
+        {"memo, over a line end", 1, "", 1, 2, false, "c", {false, true, true, true, true}},
+        {"memo, typed", 1, "x", 0, 0, false, {}, {true, false, false, false, false}},
+        {"memo, read-only", 1, "x", 0, 2, true, "c", {false, false, true, false, false}},
+        {"memo, read-only, caret", 1, "", 0, 0, true, "c", {false, false, false, false, false}},
+    };
+    for (const Case& c : cases) {
+        for (fw::EditField* f : fields) {
+            f->SetReadOnly(false);
+            f->SetText(f->MultiLine() ? "ab\rc" : "abc");
+            // Typing gives the field something to undo; setting its text does not.
+            QTest::keyClicks(f->Widget(), QString::fromStdString(c.typed));
+            f->SetSelStart(c.selStart);
+            f->SetSelLength(c.selLength);
+            f->SetReadOnly(c.readOnly);
+        }
+        SetClipboard(c.clipboard);
+        if (c.field < 0)
+            w->Widget()->setFocus();
+        else
+            fields[c.field]->SetFocus();
+        fw::RunMenuEnablingPass();
+        std::vector<bool> enabled;
+        for (const auto& name : kStandardItems) enabled.push_back(Item(name)->Enabled());
+        EXPECT_EQ(enabled, c.enabled) << c.state;
+        EXPECT_EQ(seenByApp, c.enabled) << c.state;
+    }
+}
+
+// Chosen from the menu with no handler consuming it, each item does on the focused field what
+// its shortcut does there. The window enables every item, as a program may, so that the field
+// alone decides what it does.
+TEST_F(MenuTest, StandardEditingItemsChosenFromTheMenuActOnTheFocusedField) {
+    app.SetMenuBar(StandardEditBar());
+    fw::EditField* fields[2] = {};
+    auto* w = MakeWindow([&](TestWindow& tw) {
+        fields[0] = tw.NewControl<fw::EditField>("Line");
+        fields[0]->SetBounds(10, 10, 100, 22);
+        fields[1] = tw.NewControl<fw::EditField>("Memo", fw::EditField::Lines::Multi);
+        fields[1]->SetBounds(10, 40, 100, 80);
+    });
+    w->onEnable = [&] {
+        for (const auto& name : kStandardItems) Item(name)->Enable();
+    };
+    struct Case {
+        const char* name;
+        int field;
+        std::string text, typed;
+        int selStart, selLength;
+        bool readOnly;
+        QString clipboard;
+        std::string item;
+        std::string textAfter;
+        int selStartAfter, selLengthAfter;
+        QString clipboardAfter;
+        int changes;  // TextChange events
+    };
+    const std::vector<Case> cases = {
+        {"copy", 0, "abcdef", "", 1, 3, false, "old", "EditCopy", "abcdef", 1, 3, "bcd", 0},
+        {"copy, no selection", 0, "abc", "", 1, 0, false, "old", "EditCopy", "abc", 1, 0, "old", 0},
+        {"cut", 0, "abcdef", "", 1, 3, false, "old", "EditCut", "aef", 1, 0, "bcd", 1},
+        {"paste", 0, "abcdef", "", 1, 3, false, "日本", "EditPaste", "a日本ef", 3, 0, "日本", 1},
+        {"clear", 0, "abcdef", "", 1, 3, false, "old", "EditClear", "aef", 1, 0, "old", 1},
+        {"undo", 0, "ab", "cd", 2, 0, false, "old", "EditUndo", "ab", 2, 0, "old", 1},
+        {"read-only cut", 0, "abc", "", 0, 2, true, "old", "EditCut", "abc", 0, 2, "old", 0},
+        {"read-only paste", 0, "abc", "", 0, 2, true, "new", "EditPaste", "abc", 0, 2, "new", 0},
+        {"read-only clear", 0, "abc", "", 0, 2, true, "old", "EditClear", "abc", 0, 2, "old", 0},
+        {"memo copy", 1, "l1\rl2\rl3", "", 1, 4, false, "old", "EditCopy", "l1\rl2\rl3", 1, 4,
+         "1\nl2", 0},
+        {"memo cut", 1, "l1\rl2\rl3", "", 1, 4, false, "old", "EditCut", "l\rl3", 1, 0, "1\nl2", 1},
+        {"memo paste", 1, "l1\rl2", "", 2, 0, false, "x\r\ny", "EditPaste", "l1x\ry\rl2", 5, 0,
+         "x\r\ny", 1},
+        {"memo clear", 1, "l1\rl2", "", 0, 3, false, "old", "EditClear", "l2", 0, 0, "old", 1},
+        {"memo undo", 1, "l1", "\r", 2, 0, false, "old", "EditUndo", "l1", 2, 0, "old", 1},
+        {"memo read-only paste", 1, "l1", "", 0, 1, true, "new", "EditPaste", "l1", 0, 1, "new", 0},
+    };
+    for (const Case& c : cases) {
+        fw::EditField* f = fields[c.field];
+        f->SetReadOnly(false);
+        f->SetText(c.text);
+        f->SetFocus();
+        f->SetSelStart(c.selStart);
+        f->SetSelLength(c.selLength);
+        QTest::keyClicks(f->Widget(), QString::fromStdString(c.typed));
+        f->SetReadOnly(c.readOnly);
+        QGuiApplication::clipboard()->setText(c.clipboard);
+        int changes = 0;
+        f->OnTextChange = [&] { ++changes; };
+        fw::RunMenuEnablingPass();
+        Item(c.item)->Action()->trigger();
+        fwtest::ProcessEvents();
+        f->OnTextChange = nullptr;
+        EXPECT_EQ(f->Text(), c.textAfter) << c.name;
+        EXPECT_EQ(f->SelStart(), c.selStartAfter) << c.name;
+        EXPECT_EQ(f->SelLength(), c.selLengthAfter) << c.name;
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), c.clipboardAfter) << c.name;
+        EXPECT_EQ(changes, c.changes) << c.name;
     }
 }
 

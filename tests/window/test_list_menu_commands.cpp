@@ -276,6 +276,58 @@ TEST_F(ListMenuTest, WithAnEditFieldFocusedTheListIgnoresCopyPasteAndSelectAll) 
     EXPECT_EQ(Rows(), Texts{});
 }
 
+// The window passes Paste on while an edit field has the focus; the field then pastes by
+// itself, and the list reads the clipboard only while it has the focus.
+TEST_F(ListMenuTest, PasteFromTheMenuBarGoesToTheFocusedFieldOrTheList) {
+    struct Case {
+        const char* focus;
+        std::function<void()> focusIt;
+        std::string editor, generatorField;
+        Texts rows;
+    };
+    const Case cases[] = {
+        {"editor",
+         [&] {
+             window->MP_KirikaeEditor();
+             window->ControlNamed<allEditfield>("EditField2").SetFocus();
+         },
+         "http://p/1",
+         "",
+         {"r0"}},
+        {"generator field",
+         [&] {
+             window->MP_KirikaeGenerator();
+             window->ControlNamed<allEditfield>("allEditfield1").SetFocus();
+         },
+         "",
+         "http://p/1",
+         {"r0"}},
+        {"list",
+         [&] {
+             window->MP_KirikaeURLlist();
+             FocusList();
+         },
+         "",
+         "",
+         {"r0", "http://p/1"}},
+    };
+    auto& editor = window->ControlNamed<allEditfield>("EditField2");
+    auto& generatorField = window->ControlNamed<allEditfield>("allEditfield1");
+    for (const Case& c : cases) {
+        window->menu_del_Action();
+        Fill(1);
+        editor.SetText("");
+        generatorField.SetText("");
+        SetClipboard("http://p/1");
+        c.focusIt();
+        fwtest::ProcessEvents();
+        Choose(EditPaste());
+        EXPECT_EQ(editor.Text(), c.editor) << c.focus;
+        EXPECT_EQ(generatorField.Text(), c.generatorField) << c.focus;
+        EXPECT_EQ(Rows(), c.rows) << c.focus;
+    }
+}
+
 TEST_F(ListMenuTest, DeleteAllOnAnEmptyListWritesTheCount) {
     EXPECT_EQ(Label(), ScrapWindowTexts::kListCount);
     EXPECT_FALSE(window->menu_del_Action());
