@@ -114,7 +114,9 @@ TEST_F(MenuTest, InstalledBarShowsCaptionsSeparatorsAndShortcuts) {
     for (std::size_t i = 0; i < expected.size(); ++i) {
         QAction* a = edit->actions()[static_cast<qsizetype>(i)];
         EXPECT_EQ(a->isSeparator(), expected[i].separator) << i;
-        if (!expected[i].separator) EXPECT_EQ(a->text(), expected[i].text) << i;
+        if (!expected[i].separator) {
+            EXPECT_EQ(a->text(), expected[i].text) << i;
+        }
         EXPECT_EQ(a->shortcut().toString(QKeySequence::PortableText), expected[i].shortcut) << i;
     }
 }

@@ -31,7 +31,10 @@ TEST_F(WindowTest, EdgeLocksKeepDistancesWhenTheWindowIsResized) {
     };
     std::vector<fw::StaticText*> labels;
     auto* w = MakeWindow([&](TestWindow& tw) {
-        tw.settings = {.Width = 519, .Height = 369, .MinWidth = 400, .MinHeight = 350};
+        tw.settings.Width = 519;
+        tw.settings.Height = 369;
+        tw.settings.MinWidth = 400;
+        tw.settings.MinHeight = 350;
         tw.ApplySettings(tw.settings);
         for (const Case& c : cases) {
             auto* label = tw.NewControl<fw::StaticText>(c.name);
