@@ -175,7 +175,9 @@ void Window::ThrowWrongClass(const std::string& name) {
 }
 
 RectControl* Window::FocusedControl() const {
-    for (QWidget* w = widget_->focusWidget(); w; w = w->parentWidget()) {
+    QWidget* focus = widget_->focusWidget();
+    if (focusLent_ && qobject_cast<QMenuBar*>(focus)) return focusLent_;
+    for (QWidget* w = focus; w; w = w->parentWidget()) {
         for (const auto& control : controls_) {
             auto* rect = dynamic_cast<RectControl*>(control.get());
             if (rect && rect->Widget() == w) return rect;

@@ -105,8 +105,11 @@ public:
     }
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
 
-    // The control that has the keyboard focus in this window, nullptr when none.
+    // The control that has the keyboard focus in this window, nullptr when none. While the menu
+    // bar borrows the keyboard, the control that lent it still counts.
     RectControl* FocusedControl() const;
+    // The control whose focus the menu bar borrows, nullptr once the loan is over.
+    void SetFocusLentToMenuBar(RectControl* control) { focusLent_ = control; }
 
     // Return or Enter in a single-line field that does not consume it pushes this button.
     PushButton* DefaultButton() const;
@@ -151,6 +154,7 @@ private:
     std::vector<std::string> fileTypes_;
     bool acceptText_ = false;
     bool open_ = false;
+    RectControl* focusLent_ = nullptr;
 };
 
 // The open window registered under the name, nullptr when none.

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
@@ -271,6 +272,38 @@ TEST_F(MenuTest, FocusedEditFieldEnablesTheStandardEditingItemsItsStateAllows) {
         EXPECT_EQ(enabled, c.enabled) << c.state;
         EXPECT_EQ(seenByApp, c.enabled) << c.state;
     }
+}
+
+// Alt lends the keyboard to the menu bar so that the user can walk the menus with the keys; the
+// field that had it still serves the items the user walks to.
+TEST_F(MenuTest, AFieldServesItsItemsWhileTheMenuBarHasTheKeyboard) {
+    app.SetMenuBar(StandardEditBar());
+    fw::EditField* field = nullptr;
+    auto* w = MakeWindow([&](TestWindow& tw) {
+        field = tw.NewControl<fw::EditField>("Line");
+        field->SetBounds(10, 10, 100, 22);
+    });
+    field->SetText("abc");
+    field->SetSelStart(0);
+    field->SetSelLength(2);
+    SetClipboard(std::nullopt);
+    field->SetFocus();
+    QTest::keyClick(field->Widget(), Qt::Key_Alt, Qt::AltModifier);
+    QApplication::processEvents();
+    QMenuBar* bar = qobject_cast<QMenuBar*>(QApplication::focusWidget());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(w->FocusedControl(), field);
+    fw::RunMenuEnablingPass();
+    std::vector<bool> enabled;
+    for (const auto& name : kStandardItems) enabled.push_back(Item(name)->Enabled());
+    EXPECT_EQ(enabled, (std::vector<bool>{false, true, true, false, true}));
+
+    // Once the keyboard is back, the window's own focus decides again.
+    QTest::keyClick(bar, Qt::Key_Escape);
+    QApplication::processEvents();
+    w->Widget()->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(w->FocusedControl(), nullptr);
 }
 
 // Chosen from the menu with no handler consuming it, each item does on the focused field what

@@ -87,11 +87,13 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
 // focus, as the system knows it, and loses it only when the keyboard goes somewhere else.
 void ControlEvents::KeepFocusThroughMenuBar() {
     if (menuBarLoan_) return;
+    control_.Owner().SetFocusLentToMenuBar(&control_);
     menuBarLoan_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && (qobject_cast<QMenuBar*>(now) || now->window()->windowType() == Qt::Popup))
             return;
         disconnect(menuBarLoan_);
         menuBarLoan_ = {};
+        control_.Owner().SetFocusLentToMenuBar(nullptr);
         if (now == control_.Widget()) return;
         RectControl& control = control_;
         Dispatch([&] { control.Event_LostFocus(); });
