@@ -59,6 +59,16 @@ void SetClipboard(const std::optional<QString>& text) {
         QGuiApplication::clipboard()->clear();
 }
 
+// A window with a single-line field "Line" and a multi-line field "Memo".
+TestWindow* MakeLineAndMemoWindow(fw::EditField* (&fields)[2]) {
+    return MakeWindow([&](TestWindow& tw) {
+        fields[0] = tw.NewControl<fw::EditField>("Line");
+        fields[0]->SetBounds(10, 10, 100, 22);
+        fields[1] = tw.NewControl<fw::EditField>("Memo", fw::EditField::Lines::Multi);
+        fields[1]->SetBounds(10, 40, 100, 80);
+    });
+}
+
 struct RecordingApp : fw::Application {
     std::vector<std::string>* log = nullptr;
     std::function<void()> onEnable;
@@ -217,12 +227,7 @@ TEST_F(MenuTest, CommandsGoToFocusedControlThenWindowThenAppUntilOneReturnsTrue)
 TEST_F(MenuTest, FocusedEditFieldEnablesTheStandardEditingItemsItsStateAllows) {
     app.SetMenuBar(StandardEditBar());
     fw::EditField* fields[2] = {};
-    auto* w = MakeWindow([&](TestWindow& tw) {
-        fields[0] = tw.NewControl<fw::EditField>("Line");
-        fields[0]->SetBounds(10, 10, 100, 22);
-        fields[1] = tw.NewControl<fw::EditField>("Memo", fw::EditField::Lines::Multi);
-        fields[1]->SetBounds(10, 40, 100, 80);
-    });
+    auto* w = MakeLineAndMemoWindow(fields);
     // The application's event is the first of the system's enabling code.
     std::vector<bool> seenByApp;
     app.onEnable = [&] {
@@ -312,12 +317,7 @@ TEST_F(MenuTest, AFieldServesItsItemsWhileTheMenuBarHasTheKeyboard) {
 TEST_F(MenuTest, StandardEditingItemsChosenFromTheMenuActOnTheFocusedField) {
     app.SetMenuBar(StandardEditBar());
     fw::EditField* fields[2] = {};
-    auto* w = MakeWindow([&](TestWindow& tw) {
-        fields[0] = tw.NewControl<fw::EditField>("Line");
-        fields[0]->SetBounds(10, 10, 100, 22);
-        fields[1] = tw.NewControl<fw::EditField>("Memo", fw::EditField::Lines::Multi);
-        fields[1]->SetBounds(10, 40, 100, 80);
-    });
+    auto* w = MakeLineAndMemoWindow(fields);
     w->onEnable = [&] {
         for (const auto& name : kStandardItems) Item(name)->Enable();
     };
