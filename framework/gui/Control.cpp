@@ -93,6 +93,7 @@ void RectControl::ApplyLocks(int contentWidth, int contentHeight) {
             top += dh;
     }
     widget_->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    UpdateFocusable();
 }
 
 void RectControl::SetPanel(PagePanel* panel, int page) {
@@ -119,8 +120,29 @@ bool RectControl::ShownOnScreen() const {
     return panel_->Value() == page_ && panel_->ShownOnScreen();
 }
 
+bool RectControl::SeenByUser() const {
+    return widget_ && ShownOnScreen() && widget_->geometry().intersects(Owner().Content()->rect());
+}
+
 void RectControl::UpdateShown() {
-    if (widget_) widget_->setVisible(ShownOnScreen());
+    if (!widget_) return;
+    // Before hiding: Qt would hand the focus of a hidden widget on to the next in the Tab chain.
+    UpdateFocusable();
+    widget_->setVisible(ShownOnScreen());
+}
+
+void RectControl::UpdateFocusable() {
+    if (!widget_) return;
+    const bool seen = SeenByUser();
+    if (seen == (keptFocusPolicy_ < 0)) return;
+    if (seen) {
+        widget_->setFocusPolicy(static_cast<Qt::FocusPolicy>(keptFocusPolicy_));
+        keptFocusPolicy_ = -1;
+        return;
+    }
+    keptFocusPolicy_ = widget_->focusPolicy();
+    widget_->setFocusPolicy(Qt::NoFocus);
+    if (HasFocus()) widget_->clearFocus();
 }
 
 void RectControl::SetHelpTag(const std::string& text) {
@@ -155,11 +177,17 @@ void RectControl::ApplyFont() {
 }
 
 void RectControl::SetFocus() {
-    if (widget_) widget_->setFocus(Qt::OtherFocusReason);
+    if (SeenByUser()) widget_->setFocus(Qt::OtherFocusReason);
 }
 
 bool RectControl::HasFocus() const {
     return widget_ && Owner().Widget()->focusWidget() == widget_;
+}
+
+bool RectControl::TakesFocus() const {
+    if (!widget_) return false;
+    const int policy = keptFocusPolicy_ >= 0 ? keptFocusPolicy_ : widget_->focusPolicy();
+    return policy != Qt::NoFocus;
 }
 
 void RectControl::AcceptTextDrop() {

@@ -73,6 +73,9 @@ public:
     void SetVisible(bool on);
     // Visible and, for a control of a page, its page shown.
     bool ShownOnScreen() const;
+    // Shown on screen and at least partly inside the window's content area: only such a
+    // control takes the keyboard focus.
+    bool SeenByUser() const;
 
     // Help tags are tooltips; a carriage return starts a new line.
     const std::string& HelpTag() const { return helpTag_; }
@@ -92,8 +95,11 @@ public:
     int TabIndex() const { return tabIndex_; }
     void SetTabIndex(int index) { tabIndex_ = index; }
 
+    // Does nothing for a control the user cannot see.
     void SetFocus();
     bool HasFocus() const;
+    // Whether the control takes the keyboard focus when the user can see it.
+    bool TakesFocus() const;
 
     // Drops: text dropped on the control, files of a registered type by its name.
     void AcceptTextDrop();
@@ -141,7 +147,8 @@ public:
 
     // Called by the window when its content area changes size.
     void ApplyLocks(int contentWidth, int contentHeight);
-    // Called by the page panel when its page changes.
+    // Called by the page panel when its page changes. A focused control that goes out of sight
+    // gives the focus up.
     void UpdateShown();
 
 protected:
@@ -154,6 +161,10 @@ protected:
     virtual void ApplyFont();
 
 private:
+    // Out of sight the widget takes no focus (nor a place in the Tab chain); its own focus policy
+    // is kept for when it comes back.
+    void UpdateFocusable();
+
     QWidget* widget_ = nullptr;
     QWidget* eventSource_ = nullptr;
     QObject* events_ = nullptr;
@@ -169,6 +180,7 @@ private:
     int fontSize_ = 0;
     bool bold_ = false, italic_ = false, underline_ = false;
     int tabIndex_ = 0;
+    int keptFocusPolicy_ = -1;  // the widget's own policy while out of sight, else -1
     bool acceptText_ = false;
     std::vector<std::string> fileTypes_;
     MenuHandlerTable menuHandlers_;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/core/Exceptions.h"
+#include "framework/gui/Window.h"
 
 namespace fw {
 
@@ -24,7 +25,28 @@ void PagePanel::SetValue(int page) {
     if (page < 0 || page >= pageCount_)
         throw OutOfBoundsException("page " + std::to_string(page) + " is not in the panel");
     value_ = page;
-    for (RectControl* member : members_) member->UpdateShown();
+    RectControl* focused = Owner().FocusedControl();
+    const bool focusLeaves = focused && focused->Panel() == this && !focused->ShownOnScreen();
+    // The page shown comes first, so the focus goes straight from the page left to it.
+    for (RectControl* member : members_) {
+        if (member->ShownOnScreen()) member->UpdateShown();
+    }
+    // As on a tab widget: a focus on the page left moves to the first control of the page shown.
+    if (focusLeaves) {
+        if (RectControl* first = FirstFocusable()) first->SetFocus();
+    }
+    for (RectControl* member : members_) {
+        if (!member->ShownOnScreen()) member->UpdateShown();
+    }
+}
+
+RectControl* PagePanel::FirstFocusable() const {
+    RectControl* first = nullptr;
+    for (RectControl* member : members_) {
+        if (!member->SeenByUser() || !member->TakesFocus() || !member->Enabled()) continue;
+        if (!first || member->TabIndex() < first->TabIndex()) first = member;
+    }
+    return first;
 }
 
 void PagePanel::AddMember(RectControl* control) {

@@ -207,7 +207,7 @@ void Window::ApplyTabOrder() {
     std::map<std::pair<const void*, int>, std::vector<RectControl*>> groups;
     for (const auto& control : controls_) {
         auto* rect = dynamic_cast<RectControl*>(control.get());
-        if (!rect || !rect->Widget() || rect->Widget()->focusPolicy() == Qt::NoFocus) continue;
+        if (!rect || !rect->TakesFocus()) continue;
         groups[{rect->Panel(), rect->Panel() ? rect->PanelIndex() : -1}].push_back(rect);
     }
     QWidget* previous = nullptr;

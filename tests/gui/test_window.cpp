@@ -1,8 +1,11 @@
+#include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <map>
 
 #include "framework/gui/BevelButton.h"
 #include "framework/gui/Canvas.h"
+#include "framework/gui/EditField.h"
 #include "framework/gui/PagePanel.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/StaticText.h"
@@ -129,6 +132,70 @@ TEST_F(WindowTest, PagePanelShowsOnlyTheControlsOfItsPage) {
     panel->SetValue(0);
     EXPECT_FALSE(onPage[0]->Widget()->isVisible());
     EXPECT_THROW(panel->SetValue(3), fw::OutOfBoundsException);
+}
+
+// The keyboard focus rests only on controls the user can see: Tab and Shift+Tab pass over a
+// hidden page and a field placed outside the window, code cannot focus them, and a control that
+// goes out of sight gives the focus up, to the first control of the page shown on a page switch.
+TEST_F(WindowTest, TheFocusStaysOnControlsTheUserCanSee) {
+    fw::PagePanel* panel = nullptr;
+    std::map<std::string, fw::EditField*> fields;
+    auto* w = MakeWindow([&](TestWindow& tw) {
+        panel = tw.NewControl<fw::PagePanel>("PagePanel1");
+        panel->SetBounds(0, 30, 300, 170);
+        panel->SetPageCount(3);
+        const struct {
+            const char* name;
+            int page;  // -1: on the window
+            int left, tabIndex;
+        } places[] = {{"W", -1, 10, 0}, {"Outside", -1, 320, 1}, {"A", 0, 10, 1},
+                      {"B", 0, 120, 0}, {"C", 1, 10, 1},         {"D", 1, 120, 0}};
+        for (const auto& p : places) {
+            auto* f = tw.NewControl<fw::EditField>(p.name);
+            f->SetBounds(p.left, p.page < 0 ? 5 : 60, 100, 22);
+            f->SetLocks(false, true, p.page < 0, false);
+            f->SetTabIndex(p.tabIndex);
+            if (p.page >= 0) f->SetPanel(panel, p.page);
+            fields[p.name] = f;
+        }
+        tw.NewControl<fw::StaticText>("Label")->SetPanel(panel, 2);
+    });
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->Widget()));
+    auto focused = [&] {
+        fw::RectControl* c = w->FocusedControl();
+        return c ? c->Name() : std::string("none");
+    };
+    auto press = [&](Qt::KeyboardModifiers mods) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, mods);
+        return focused();
+    };
+    fields["Outside"]->SetFocus();
+    EXPECT_NE(focused(), "Outside");
+    fields["W"]->SetFocus();
+    std::vector<std::string> tabs, backTabs;
+    for (int i = 0; i < 4; ++i) tabs.push_back(press(Qt::NoModifier));
+    EXPECT_EQ(tabs, (std::vector<std::string>{"B", "A", "W", "B"}));
+    for (int i = 0; i < 4; ++i) backTabs.push_back(press(Qt::ShiftModifier));
+    EXPECT_EQ(backTabs, (std::vector<std::string>{"W", "A", "B", "W"}));
+    // Wider, the window still leaves the outside field outside.
+    w->SetSize(600, 200);
+    fwtest::ProcessEvents();
+    EXPECT_EQ(press(Qt::ShiftModifier), "A");
+
+    const struct {
+        const char* focus;
+        int page;
+        const char* after;
+    } switches[] = {{"A", 1, "D"}, {"C", 0, "B"}, {"W", 1, "W"}, {"C", 2, "none"}, {"B", 0, "B"}};
+    for (const auto& s : switches) {
+        panel->SetValue(fields[s.focus]->PanelIndex());
+        fields[s.focus]->SetFocus();
+        panel->SetValue(s.page);
+        fwtest::ProcessEvents();
+        EXPECT_EQ(focused(), s.after) << s.focus << " to page " << s.page;
+    }
+    fields["B"]->SetVisible(false);
+    EXPECT_EQ(focused(), "none");
 }
 
 struct ClickWindow : TestWindow {

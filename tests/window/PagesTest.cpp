@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
 #include <QEvent>
+#include <QMainWindow>
 #include <QObject>
 #include <QTest>
 #include <string>
@@ -169,5 +173,44 @@ TEST_F(Pages, ASwitchIsDrawnBeforeTheMethodReturns) {
         window->ControlNamed<fw::RectControl>(s.shown).Widget()->installEventFilter(&page);
         s.method(*window);
         EXPECT_GT(page.paints, 0);
+    }
+}
+
+// Typing and pasting go where the user looks: a page switch takes the focus from the page left to
+// the first control of the page shown, never to the memo field placed outside the window.
+TEST_F(Pages, TheKeyboardFollowsThePageShown) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->Widget()));
+    auto& list = window->ControlNamed<SelListBox>("ListBox1");
+    auto& editor = window->ControlNamed<urlEditfield>("EditField2");
+    auto& memo = window->ControlNamed<allEditfield>("EditField1");
+    auto* view = qobject_cast<QAbstractItemView*>(list.Widget());
+
+    Click(*window, "BevelButton1");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    Click(*window, "BevelButton2");
+    QTest::keyClicks(QApplication::focusWidget(), "hello");
+    EXPECT_EQ(editor.Text(), "hello");
+    EXPECT_EQ(memo.Text(), "メモ");
+
+    Click(*window, "BevelButton4");
+    QTest::mouseClick(window->ControlNamed<allEditfield>("allEditfield1").Widget(), Qt::LeftButton);
+    Click(*window, "BevelButton1");
+    QApplication::clipboard()->setText("http://p/1.jpg");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    fwtest::ProcessEvents();
+    ASSERT_EQ(list.ListCount(), 1);
+    EXPECT_EQ(list.List(0), "http://p/1.jpg");
+    EXPECT_EQ(memo.Text(), "メモ");
+
+    // Tab goes round the controls of the page shown alone.
+    for (int page : {0, 1, 2}) {
+        Click(*window, ButtonOf(page));
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                            i % 3 ? Qt::NoModifier : Qt::ShiftModifier);
+            fw::RectControl* focused = window->FocusedControl();
+            ASSERT_NE(focused, nullptr) << page;
+            EXPECT_TRUE(focused->SeenByUser()) << focused->Name();
+        }
     }
 }
