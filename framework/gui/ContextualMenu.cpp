@@ -1,9 +1,9 @@
 #include "framework/gui/ContextualMenu.h"
 
-#include <QCursor>
 #include <QMenu>
 
 #include "framework/gui/detail/HookState.h"
+#include "framework/gui/detail/InputState.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw {
@@ -15,7 +15,7 @@ std::optional<int> ExecMenu(const std::vector<std::string>& rows) {
     for (const auto& row : rows) {
         actions.push_back(row == "-" ? menu.addSeparator() : menu.addAction(detail::ToQt(row)));
     }
-    QAction* chosen = menu.exec(QCursor::pos());
+    QAction* chosen = menu.exec(detail::ContextMenuPlace());
     for (std::size_t i = 0; i < actions.size(); ++i) {
         if (chosen && actions[i] == chosen) return static_cast<int>(i);
     }

@@ -8,8 +8,9 @@
 
 namespace fw {
 
-// A pop-up menu of text rows owned by a window. Open shows it at the mouse (through the
-// context-menu hook) and raises Action with the chosen row's text; nothing when dismissed.
+// A pop-up menu of text rows owned by a window. Open shows it where the latest contextual click
+// was, at the mouse or, from the keyboard, at the focused control (through the context-menu hook),
+// and raises Action with the chosen row's text; nothing when dismissed.
 class ContextualMenu : public Control {
 public:
     explicit ContextualMenu(Window& owner) : Control(owner) {}

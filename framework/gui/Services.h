@@ -9,8 +9,9 @@ namespace fw {
 // can open it, says so in a message box.
 void ShowURL(const std::string& url);
 
-// Whether the mouse press being handled asks for a context menu: the right button, or Ctrl
-// with the left one.
+// Whether the MouseDown being handled asks for a context menu: a press of the right button, or
+// the Menu key (Shift+F10) on the focused control, which raises MouseDown as such a click does.
+// Ctrl with the left button is not contextual.
 bool IsContextualClick();
 
 namespace Keyboard {

@@ -104,6 +104,12 @@ void RightClick(QWidget* target, QPoint at) {
     QTest::mouseRelease(target, Qt::RightButton, Qt::NoModifier, at);
 }
 
+void RightPress(QWidget* target, QPoint at) {
+    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+}
+
 void ProcessEvents() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }

@@ -99,6 +99,8 @@ void DragRowOut(QAbstractItemView* view, int row);
 
 // A press of the right button at a point of a widget (a contextual click) and its release.
 void RightClick(QWidget* target, QPoint at);
+// A press of the right button alone: a real context menu opened by it takes the release.
+void RightPress(QWidget* target, QPoint at);
 
 // Lets the event loop handle what is pending, including deferred work.
 void ProcessEvents();

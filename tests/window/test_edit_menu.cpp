@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <optional>
@@ -111,6 +112,58 @@ TEST_F(EditMenu, APlainClickOpensNoMenuAndPlacesTheCaret) {
     // The menu keeps its rows and its field.
     EXPECT_EQ(Menu().Rows(), before);
     EXPECT_EQ(Menu().CMEditfield, &Memo());
+}
+
+// The menu takes the release of the press that opened it: after "全てを選択" the next click in
+// the text is the user's own and places the caret.
+TEST_F(EditMenu, AClickAfterTheMenuPlacesTheCaret) {
+    Editor().SetText("some text");
+    fwtest::ContextMenuChooser chooser(MenuTexts::kSelectAll);
+    fwtest::RightPress(ClickTarget(Editor()), QPoint(4, 4));
+    ASSERT_EQ(Editor().SelLength(), 9);
+    QTest::mouseClick(ClickTarget(Editor()), Qt::LeftButton, Qt::NoModifier, QPoint(1, 4));
+    EXPECT_EQ(Editor().SelLength(), 0);
+    EXPECT_EQ(Editor().SelStart(), 0);
+}
+
+// The Menu key and Shift+F10 on the focused editor open the menu a right click opens.
+TEST_F(EditMenu, TheMenuKeyOpensTheEditMenu) {
+    Editor().SetText("abc");
+    Select(Editor(), 0, 2);
+    SetClipboard(std::nullopt);
+    Editor().SetFocus();
+    fwtest::ContextMenuChooser chooser(std::nullopt);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Menu);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+    const Rows rows = {MenuTexts::kCut, MenuTexts::kCopy, MenuTexts::kClear, "-",
+                       MenuTexts::kSelectAll};
+    EXPECT_EQ(chooser.Menus(), (std::vector<Rows>{rows, rows}));
+    EXPECT_EQ(Menu().CMEditfield, &Editor());
+}
+
+// The generator's fields have no context menu, neither the system's nor Qt's own.
+TEST_F(EditMenu, TheGeneratorFieldsOpenNoMenu) {
+    window->MP_KirikaeGenerator();
+    fwtest::ContextMenuChooser chooser(std::nullopt);
+    for (const char* name :
+         {"allEditfield1", "allEditfield2", "allEditfield3", "allEditfield4", "allEditfield5"}) {
+        auto& field = window->ControlNamed<allEditfield>(name);
+        field.SetText("abc");
+        fwtest::RightClick(field.Widget(), QPoint(4, 4));
+        field.SetFocus();
+        QTest::keyClick(field.Widget(), Qt::Key_Menu);
+        QTest::keyClick(field.Widget(), Qt::Key_F10, Qt::ShiftModifier);
+        // What the window system sends besides the Menu key.
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                                  field.Widget()->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(field.Widget(), &request);
+        fwtest::ProcessEvents();
+        QWidget* popup = QApplication::activePopupWidget();
+        EXPECT_EQ(popup, nullptr) << name;
+        if (popup) popup->close();
+        EXPECT_EQ(field.Text(), "abc") << name;
+    }
+    EXPECT_TRUE(chooser.Menus().empty());
 }
 
 TEST_F(EditMenu, Commands) {

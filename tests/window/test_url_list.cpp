@@ -183,12 +183,60 @@ TEST_F(UrlListTest, ContextMenuActsOnExactTextsOnly) {
     }
 }
 
-TEST_F(UrlListTest, APlainClickIsLeftToTheList) {
-    Fill(3);
+// Clicks that are not contextual are the list's own: Ctrl with the left button adds a row to the
+// selection or takes it out, so rows far apart can be picked for a drag.
+TEST_F(UrlListTest, ClicksThatAreNotContextualAreLeftToTheList) {
+    struct Case {
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers modifiers;
+        int row;
+        bool menu;
+        std::vector<int> selected;  // after this click and those before it
+    };
+    const Case cases[] = {
+        {Qt::LeftButton, Qt::NoModifier, 0, false, {0}},
+        {Qt::LeftButton, Qt::ControlModifier, 2, false, {0, 2}},
+        {Qt::LeftButton, Qt::ControlModifier, 5, false, {0, 2, 5}},
+        {Qt::LeftButton, Qt::ControlModifier, 2, false, {0, 5}},
+        {Qt::LeftButton, Qt::ControlModifier, 2, false, {0, 2, 5}},
+        {Qt::RightButton, Qt::NoModifier, 4, true, {0, 2, 5}},
+        {Qt::LeftButton, Qt::ShiftModifier, 3, false, {2, 3}},
+        {Qt::LeftButton, Qt::NoModifier, 1, false, {1}},
+    };
+    Fill(6);
     fwtest::ContextMenuChooser chooser(std::nullopt);
-    const QPoint onRow1 = View()->visualRect(View()->model()->index(1, 0)).center();
-    QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, onRow1);
-    EXPECT_TRUE(chooser.Menus().empty());
+    for (const Case& c : cases) {
+        const std::size_t menus = chooser.Menus().size();
+        const QPoint onRow = View()->visualRect(View()->model()->index(c.row, 0)).center();
+        QTest::mouseClick(Viewport(), c.button, c.modifiers, onRow);
+        EXPECT_EQ(chooser.Menus().size(), menus + (c.menu ? 1 : 0)) << c.row;
+        EXPECT_EQ(SelectedRows(), c.selected) << c.row;
+    }
+}
+
+// The context menu takes the release of the press that opened it: the next click is the user's
+// own, and on a row selects that row alone.
+TEST_F(UrlListTest, AClickAfterTheContextMenuSelectsItsRow) {
+    Fill(6);
+    Select({1});
+    fwtest::ContextMenuChooser chooser("全てを選択");
+    fwtest::RightPress(Viewport(), QPoint(20, Viewport()->height() - 5));
+    ASSERT_EQ(SelectedRows().size(), 6u);
+    const QPoint onRow2 = View()->visualRect(View()->model()->index(2, 0)).center();
+    QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, onRow2);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{2});
+}
+
+// The Menu key and Shift+F10 on the focused list open the menu a right click opens.
+TEST_F(UrlListTest, TheMenuKeyOpensTheContextMenu) {
+    Fill(3);
+    Select({1});
+    FocusList();
+    fwtest::ContextMenuChooser chooser(std::nullopt);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Menu);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+    const Texts rows = {"選択項目削除", "全て削除", "-", "全てを選択"};
+    EXPECT_EQ(chooser.Menus(), (std::vector<Texts>{rows, rows}));
     EXPECT_EQ(SelectedRows(), std::vector<int>{1});
 }
 

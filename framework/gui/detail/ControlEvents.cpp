@@ -16,6 +16,7 @@
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
 #include "framework/gui/detail/DropSupport.h"
+#include "framework/gui/detail/InputState.h"
 #include "framework/gui/detail/Keys.h"
 #include "framework/gui/detail/ListView.h"
 
@@ -41,17 +42,14 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             return Press(watched, event);
         case QEvent::MouseButtonRelease:
-            if (swallowRelease_) {
-                swallowRelease_ = false;
-                return true;
-            }
-            return false;
+            // A context menu opened by the press takes its release, so only a release of the same
+            // button is the press's own; the next click is the user's.
+            if (static_cast<QMouseEvent*>(event)->button() != swallowRelease_) return false;
+            swallowRelease_ = Qt::NoButton;
+            return true;
         case QEvent::ContextMenu:
-            if (swallowContextMenu_) {
-                swallowContextMenu_ = false;
-                return true;
-            }
-            return false;
+            event->accept();
+            return true;
         case QEvent::KeyPress:
             return watched == control_.Widget() ? Key(event) : false;
         case QEvent::FocusIn:
@@ -110,17 +108,16 @@ bool ControlEvents::Press(QObject* watched, QEvent* event) {
     bool consumed = false;
     RectControl& control = control_;
     Dispatch([&] { consumed = control.Event_MouseDown(at.x(), at.y()); });
-    if (consumed) {
-        swallowRelease_ = true;
-        swallowContextMenu_ = true;
-    } else {
-        swallowContextMenu_ = false;
-    }
+    swallowRelease_ = consumed ? mouse->button() : Qt::NoButton;
     return consumed;
 }
 
 bool ControlEvents::Key(QEvent* event) {
     auto* keyEvent = static_cast<QKeyEvent*>(event);
+    if (IsContextKey(*keyEvent)) {
+        ContextKey();
+        return true;
+    }
     const auto key = KeyString(*keyEvent);
     if (!key) return false;
     bool consumed = false;
@@ -128,6 +125,17 @@ bool ControlEvents::Key(QEvent* event) {
     Dispatch([&] { consumed = control.Event_KeyDown(*key); });
     if (!consumed) Dispatch([&] { consumed = control.HandleUnconsumedKey(*key); });
     return consumed;
+}
+
+// A contextual click from the keyboard, at the caret or else in the middle of the control.
+void ControlEvents::ContextKey() {
+    QWidget* widget = control_.Widget();
+    QPoint at = widget->rect().center();
+    const QRect caret = widget->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    if (caret.isValid() && widget->rect().contains(caret.center())) at = caret.center();
+    RecordContextKey(widget->mapToGlobal(at));
+    RectControl& control = control_;
+    Dispatch([&] { control.Event_MouseDown(at.x(), at.y()); });
 }
 
 bool ControlEvents::Drag(QEvent* event) {

@@ -11,14 +11,8 @@ namespace fw::detail {
 namespace {
 
 bool contextualPress = false;
+QPoint menuPlace;
 Qt::KeyboardModifiers modifiers;
-
-// The Control key of the keyboard: Qt calls it Meta on a Mac, where Ctrl is Command.
-#ifdef Q_OS_MACOS
-constexpr Qt::KeyboardModifier kControlKey = Qt::MetaModifier;
-#else
-constexpr Qt::KeyboardModifier kControlKey = Qt::ControlModifier;
-#endif
 
 class ApplicationFilter : public QObject {
 protected:
@@ -26,7 +20,8 @@ protected:
         switch (event->type()) {
             case QEvent::MouseButtonPress: {
                 auto* mouse = static_cast<QMouseEvent*>(event);
-                RecordMousePress(mouse->button(), mouse->modifiers());
+                RecordMousePress(mouse->button(), mouse->modifiers(),
+                                 mouse->globalPosition().toPoint());
                 break;
             }
             case QEvent::KeyPress:
@@ -50,10 +45,17 @@ protected:
 
 }  // namespace
 
-void RecordMousePress(Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+// Ctrl with the left button is not contextual: it adds a row to a list's selection or takes it
+// out.
+void RecordMousePress(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at) {
     modifiers = mods;
-    contextualPress =
-        button == Qt::RightButton || (button == Qt::LeftButton && (mods & kControlKey));
+    contextualPress = button == Qt::RightButton;
+    menuPlace = at;
+}
+
+void RecordContextKey(QPoint at) {
+    contextualPress = true;
+    menuPlace = at;
 }
 
 void RecordModifiers(Qt::KeyboardModifiers mods) {
@@ -62,6 +64,10 @@ void RecordModifiers(Qt::KeyboardModifiers mods) {
 
 bool LastPressWasContextual() {
     return contextualPress;
+}
+
+QPoint ContextMenuPlace() {
+    return menuPlace;
 }
 
 Qt::KeyboardModifiers LastModifiers() {

@@ -51,4 +51,10 @@ std::optional<std::string> KeyString(const QKeyEvent& event) {
     return FromQt(text);
 }
 
+bool IsContextKey(const QKeyEvent& event) {
+    const auto mods = event.modifiers() & ~Qt::KeypadModifier;
+    return (event.key() == Qt::Key_Menu && mods == Qt::NoModifier) ||
+           (event.key() == Qt::Key_F10 && mods == Qt::ShiftModifier);
+}
+
 }  // namespace fw::detail
