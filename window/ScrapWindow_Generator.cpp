@@ -75,13 +75,9 @@ void ScrapWindow::PushButton2_Action() {
     myglobal::MG_MakeRenbanList(ControlNamed<allEditfield>("allEditfield1").Text(), urls, mode);
 
     if (!ControlNamed<fw::RadioButton>("RadioButton1").Value()) {
-        // A pattern that yields nothing, a refused range among them, leaves the user's text
-        // alone: replacing it with nothing would lose it and give nothing in return.
-        if (!urls.empty()) {
-            std::string text = fw::Join(urls, myglobal::CL);
-            urls = {};  // the joined text is all the editor needs; the entries can go
-            PutGeneratedTextInEditor(std::move(text));
-        }
+        std::string text = fw::Join(urls, myglobal::CL);
+        urls = {};  // the joined text is all the editor needs; the entries can go
+        PutGeneratedTextInEditor(std::move(text));
         MP_KirikaeEditor();
         return;
     }
