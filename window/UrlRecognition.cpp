@@ -1,5 +1,6 @@
 #include "window/UrlRecognition.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -8,40 +9,6 @@
 namespace UrlRecognition {
 
 namespace {
-
-// Decodes UTF-8 into code points; a byte that starts no valid sequence becomes U+FFFD, which
-// is forbidden in a URL like every other non-ASCII character.
-std::u32string Decode(std::string_view s) {
-    std::u32string out;
-    out.reserve(s.size());
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const int extra = b < 0x80           ? 0
-                          : (b >> 5) == 0x6  ? 1
-                          : (b >> 4) == 0xE  ? 2
-                          : (b >> 3) == 0x1E ? 3
-                                             : -1;
-        if (extra < 0 || i + static_cast<std::size_t>(extra) >= s.size()) {
-            out.push_back(U'\uFFFD');
-            ++i;
-            continue;
-        }
-        char32_t cp = extra == 0 ? b : (b & (0x3F >> extra));
-        bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + k]);
-            if ((c & 0xC0) != 0x80) {
-                ok = false;
-                break;
-            }
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        out.push_back(ok ? cp : U'\uFFFD');
-        i += ok ? static_cast<std::size_t>(extra) + 1 : 1;
-    }
-    return out;
-}
 
 char32_t AsciiLower(char32_t c) {
     return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
@@ -74,7 +41,7 @@ bool IsForbiddenUrlChar(std::string_view c) {
 std::optional<CaretUrl> UrlAtCaret(std::string_view utf8, std::int64_t selStart,
                                    std::int64_t selLength) {
     if (selLength != 0) return std::nullopt;
-    const std::u32string text = Decode(utf8);
+    const std::u32string text = fw::utf8::Decode(utf8);
     const auto n = static_cast<std::int64_t>(text.size());
     // ch(p) counts from 1; position 0 and positions after the end hold the empty string,
     // which is forbidden.
@@ -95,22 +62,22 @@ std::optional<CaretUrl> UrlAtCaret(std::string_view utf8, std::int64_t selStart,
     }
     if (!schemeFound) return std::nullopt;
 
-    // The forward scan starts 8 characters into the run whatever the scheme; a run shorter
-    // than that still ends with the text.
+    // The forward scan starts 8 characters into the run whatever the scheme, so the length is
+    // never less than 7, also for a run that ends with the text before that ("ftp://").
     std::int64_t d = b + 8;
     while (!forbiddenAt(d)) ++d;
-    if (d > n + 1) d = n + 1;
     const std::int64_t length = d - b - 1;
     if (d == n + 1 && (s == n || s == n - 1)) return std::nullopt;
 
+    // Positions after the end hold the empty string: the URL is what of the run the text has.
     CaretUrl hit{static_cast<std::int32_t>(b), static_cast<std::int32_t>(length), {}};
-    for (std::int64_t k = b; k < b + length; ++k)
+    for (std::int64_t k = b; k < std::min(b + length, n); ++k)
         fw::utf8::AppendChar(hit.url, text[static_cast<std::size_t>(k)]);
     return hit;
 }
 
 std::optional<HttpRun> FirstHttpRun(std::string_view utf8) {
-    const std::u32string text = Decode(utf8);
+    const std::u32string text = fw::utf8::Decode(utf8);
     const auto n = static_cast<std::int64_t>(text.size());
     for (std::int64_t p = 1; p <= n - 7; ++p) {
         if (!StartsWith(text, static_cast<std::size_t>(p - 1), "http://")) continue;

@@ -43,6 +43,26 @@ std::size_t OffsetOfChar(std::string_view s, std::size_t n) {
     return i;
 }
 
+std::u32string Decode(std::string_view s) {
+    std::u32string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b0 = static_cast<unsigned char>(s[i]);
+        const std::size_t length = b0 < 0x80 ? 1 : CharLength(s, i);
+        if (length == 1) {
+            out.push_back(b0 < 0x80 ? char32_t{b0} : U'\uFFFD');
+        } else {
+            // The lead byte keeps 7 - length bits; each continuation byte gives 6.
+            char32_t cp = b0 & (0x7Fu >> length);
+            for (std::size_t k = 1; k < length; ++k)
+                cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
+            out.push_back(cp);
+        }
+        i += length;
+    }
+    return out;
+}
+
 void AppendChar(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);

@@ -15,6 +15,10 @@ std::size_t CharLength(std::string_view s, std::size_t i);
 // than n characters.
 std::size_t OffsetOfChar(std::string_view s, std::size_t n);
 
+// The characters as code points, counted as CharLength counts them: a byte that does not start
+// a well-formed sequence is a character of its own, U+FFFD.
+std::u32string Decode(std::string_view s);
+
 // Appends the UTF-8 bytes of code point `cp` (at most U+10FFFF) to `out`.
 void AppendChar(std::string& out, char32_t cp);
 

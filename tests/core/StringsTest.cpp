@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "framework/core/Utf8.h"
+
 namespace {
 
 using std::string_literals::operator""s;
@@ -95,7 +97,13 @@ TEST(Strings, LenCountsCharactersAndEveryInvalidByteAsOne) {
         {"\x80\x80日", 3},
         {"a\0b"s, 3},
     };
-    for (const auto& c : cases) EXPECT_EQ(fw::Len(c.s), c.len) << c.s;
+    for (const auto& c : cases) {
+        EXPECT_EQ(fw::Len(c.s), c.len) << c.s;
+        // The one decoder counts alike.
+        EXPECT_EQ(fw::utf8::Decode(c.s).size(), static_cast<std::size_t>(c.len)) << c.s;
+    }
+    EXPECT_EQ(fw::utf8::Decode("a\xF0\x9F\x98\x80\xC0\xAF\xE6\x97\xA5"),
+              U"a\U0001F600\uFFFD\uFFFD\u65E5");
 }
 
 TEST(Strings, CharacterSlices) {

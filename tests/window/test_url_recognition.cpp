@@ -60,7 +60,17 @@ TEST(UrlRecognition, UrlUnderABareCaret) {
         {"", 0, 0, std::nullopt},
         {"http://a b", 0, 0, std::nullopt},
         {"<http://a.b/c>", 4, 0, CaretUrl{1, 12, "http://a.b/c"}},
-        {"ftp://", 3, 0, CaretUrl{0, 6, "ftp://"}},
+        // Bytes that start no well-formed sequence (overlong, surrogate) count one character
+        // each, as Len counts them.
+        {"\xC0\x80http://a.b/c d", 5, 0, CaretUrl{2, 12, "http://a.b/c"}},
+        {"\xED\xA0\x80http://a.b/c d", 5, 0, CaretUrl{3, 12, "http://a.b/c"}},
+        // A run shorter than the scan's start still counts 7 characters, at the end of the
+        // text too.
+        {"ftp://", 3, 0, CaretUrl{0, 7, "ftp://"}},
+        {"ftp://", 5, 0, CaretUrl{0, 7, "ftp://"}},
+        {"ftp://", 6, 0, std::nullopt},
+        {"http://", 5, 0, CaretUrl{0, 7, "http://"}},
+        {"http://", 6, 0, std::nullopt},
         // The character right after "ftp://" is never tested, so even a blank joins the URL.
         {"ftp:// x", 3, 0, CaretUrl{0, 8, "ftp:// x"}},
     };
@@ -86,6 +96,8 @@ TEST(UrlRecognition, FirstHttpRun) {
         {"ab http://c", std::pair{3, 8}},
         {"http://a http://b", std::pair{0, 8}},
         {"あいhttp://x/yう", std::pair{2, 10}},
+        {"\xED\xA0\x80http://x/y z", std::pair{3, 10}},
+        {"\xF0\x80\x80\x80http://x/y z", std::pair{4, 10}},
         {"no run", std::nullopt},
     };
     for (const auto& c : cases) {
