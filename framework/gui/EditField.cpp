@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QTextBlock>
@@ -52,6 +53,19 @@ protected:
     }
 };
 
+// What the field gives to the clipboard and to a drag is the text it holds: Qt's own plain-text
+// conversion would turn a no-break space into a space and U+2028 into a line break.
+class RawTextEdit : public QPlainTextEdit {
+protected:
+    QMimeData* createMimeDataFromSelection() const override {
+        QString text = textCursor().selectedText();
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        auto* mime = new QMimeData;
+        mime->setText(text);
+        return mime;
+    }
+};
+
 bool HasSurrogates(const QString& s) {
     for (QChar c : s) {
         if (c.isSurrogate()) return true;
@@ -63,7 +77,7 @@ bool HasSurrogates(const QString& s) {
 
 EditField::EditField(Window& owner, Lines lines) : RectControl(owner) {
     if (lines == Lines::Multi) {
-        plain_ = new QPlainTextEdit;
+        plain_ = new RawTextEdit;
         plain_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         plain_->setTabChangesFocus(true);
         SetWidget(plain_, plain_->viewport());
@@ -119,7 +133,10 @@ void EditField::RaiseSelChangeIfMoved() {
 }
 
 std::string EditField::Text() const {
-    return detail::FromQtText(line_ ? line_->text() : plain_->toPlainText());
+    if (line_) return detail::FromLineText(line_->text());
+    std::string text;
+    detail::AppendDocumentText(text, plain_->document()->toRawText());
+    return text;
 }
 
 bool EditField::TextEmpty() const {
@@ -198,13 +215,13 @@ void EditField::DeliverPendingResize() {
 
 int EditField::ToCharacters(int utf16) const {
     if (line_) return CodePointsBefore(line_->text(), utf16);
-    return astral_ ? CodePointsBefore(plain_->toPlainText(), utf16) : utf16;
+    return astral_ ? CodePointsBefore(plain_->document()->toRawText(), utf16) : utf16;
 }
 
 int EditField::ToUtf16(int characters) const {
     characters = std::max(0, characters);
     if (line_) return Utf16IndexOf(line_->text(), characters);
-    if (astral_) return Utf16IndexOf(plain_->toPlainText(), characters);
+    if (astral_) return Utf16IndexOf(plain_->document()->toRawText(), characters);
     return std::min(characters, plain_->document()->characterCount() - 1);
 }
 
@@ -255,8 +272,10 @@ void EditField::SetSelLength(int length) {
 }
 
 std::string EditField::SelText() const {
-    if (line_) return detail::FromQtText(line_->selectedText());
-    return detail::FromQtText(plain_->textCursor().selectedText());
+    if (line_) return detail::FromLineText(line_->selectedText());
+    std::string text;
+    detail::AppendDocumentText(text, plain_->textCursor().selectedText());
+    return text;
 }
 
 void EditField::SetSelText(const std::string& text) {

@@ -78,7 +78,7 @@ private:
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* plain_ = nullptr;
     bool settingText_ = false;
-    bool astral_ = false;  // the multi-line text holds a character outside the BMP
+    bool astral_ = false;        // the multi-line text holds a character outside the BMP
     int lastSelStart_ = -1;
     int lastSelLength_ = -1;
 };

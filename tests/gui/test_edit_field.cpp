@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include "framework/core/Strings.h"
 #include "framework/gui/Clipboard.h"
 #include "framework/gui/EditField.h"
 #include "framework/gui/PushButton.h"
@@ -111,6 +112,38 @@ TEST_F(EditFieldTest, TextCrossesTheEdgeWithTheSystemsLineEnds) {
     EXPECT_EQ(multi->Text(), "a\rb\rc");
     multi->PlainWidget()->setPlainText("x\ny");
     EXPECT_EQ(multi->Text(), "x\ry");
+}
+
+TEST_F(EditFieldTest, TextIsReadAndCopiedAsTheFieldHoldsIt) {
+    // Only a multi-line field's own line breaks become CR; no-break spaces, U+2028, tabs and
+    // characters outside the BMP stay what they are, also on their way to the clipboard.
+    const QString held = QString::fromUtf8("a\u00A0b\u2028c\td\U0001F600e");
+    const std::string heldUtf8 =
+        "a\xC2\xA0"
+        "b\xE2\x80\xA8"
+        "c\td\xF0\x9F\x98\x80"
+        "e";
+    struct Case {
+        fw::EditField* field;
+        QString pasted;
+        std::string text;
+    };
+    const std::vector<Case> cases = {{single, held, heldUtf8},
+                                     {multi, held + "\nf", heldUtf8 + "\rf"}};
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field->Name());
+        c.field->SetText("");
+        clipboard->setText(c.pasted);
+        c.field->LineWidget() ? c.field->LineWidget()->paste() : c.field->PlainWidget()->paste();
+        EXPECT_EQ(c.field->Text(), c.text);
+        c.field->SetSelStart(0);
+        c.field->SetSelLength(fw::Len(c.text));
+        EXPECT_EQ(c.field->SelText(), c.text);
+        clipboard->clear();
+        c.field->LineWidget() ? c.field->LineWidget()->copy() : c.field->PlainWidget()->copy();
+        EXPECT_EQ(clipboard->text(), c.pasted);
+    }
 }
 
 TEST_F(EditFieldTest, TextEmptyAgreesWithTheText) {

@@ -22,6 +22,12 @@ std::string ToPlatformLineEnds(std::string_view text);
 
 // Qt's LF (and paragraph separators) back to CR, UTF-16 to UTF-8.
 std::string FromQtText(const QString& s);
+// A one-line field's text: LF and CR LF back to CR; every other character stays as it is.
+std::string FromLineText(const QString& s);
+// Appends a multi-line field's raw document text: its paragraph separators, the field's own line
+// breaks, become CR; every other character stays as it is (no-break spaces and U+2028 included,
+// which Qt's plain-text conversion would turn into a space and a line break).
+void AppendDocumentText(std::string& out, QString raw);
 // CR to LF, UTF-8 to UTF-16.
 QString ToQtText(std::string_view utf8);
 
