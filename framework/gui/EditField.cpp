@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <limits>
 
 #include "framework/gui/PushButton.h"
 #include "framework/gui/Runtime.h"
@@ -66,6 +67,9 @@ protected:
     }
 };
 
+// A one-line field has no length limit of its own; Qt's default stops at 32,767 characters.
+constexpr int kNoLimit = std::numeric_limits<int>::max();
+
 bool HasSurrogates(const QString& s) {
     for (QChar c : s) {
         if (c.isSurrogate()) return true;
@@ -84,6 +88,7 @@ EditField::EditField(Window& owner, Lines lines) : RectControl(owner) {
     } else {
         auto* line = new KeepingLineEdit;
         line->quiet = &settingText_;
+        line->setMaxLength(kNoLimit);
         line_ = line;
         SetWidget(line_);
     }
@@ -356,7 +361,7 @@ void EditField::SetAcceptTabs(bool on) {
 }
 
 void EditField::SetLimitText(int characters) {
-    if (line_) line_->setMaxLength(characters > 0 ? characters : 32767);
+    if (line_) line_->setMaxLength(characters > 0 ? characters : kNoLimit);
 }
 
 void EditField::Detach() {

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/core/EventLoop.h"
@@ -187,6 +191,38 @@ TEST_F(Generator, APatternThatYieldsNothing) {
         EXPECT_EQ(List().ListCount(), 0) << c.pattern;
         EXPECT_EQ(Page(), 2) << c.pattern;
         EXPECT_EQ(Label(), ScrapWindowTexts::kListCount) << c.pattern;
+    }
+}
+
+TEST_F(Generator, APatternOfAnyLengthIsGeneratedWhole) {
+    // 100,000 characters pasted into the pattern field, or into the part fields that compose it.
+    const std::string before(60000, 'a');
+    const std::string after(40000, 'b');
+    const auto paste = [this](const char* field, const std::string& text) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+        Field(field).SetText("");
+        Field(field).LineWidget()->paste();
+        fwtest::ProcessEvents();
+    };
+    struct Case {
+        std::vector<std::pair<const char*, std::string>> pastes;
+    };
+    const std::vector<Case> cases = {
+        {{{"allEditfield1", before + "[1-2]" + after}}},
+        {{{"allEditfield2", before},
+          {"allEditfield3", "1"},
+          {"allEditfield4", "2"},
+          {"allEditfield5", after}}},
+    };
+    ToList();
+    for (const auto& c : cases) {
+        window->MP_KirikaeGenerator();
+        List().DeleteAllRows();
+        for (const auto& [field, text] : c.pastes) paste(field, text);
+        EXPECT_EQ(Field("allEditfield1").Text().size(), before.size() + 5 + after.size());
+        Generate();
+        EXPECT_TRUE(Rows() ==
+                    (std::vector<std::string>{before + "1" + after, before + "2" + after}));
     }
 }
 
