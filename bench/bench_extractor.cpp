@@ -1,8 +1,8 @@
 // The URL extractor on the real main window (offscreen): texts of 5, 10 and 20 MB in the
 // editor, one URL in every 100 bytes or so (200,000 URLs in 20 MB), among Japanese text.
-// Target (checked at the end of the run): linear in the bytes, time per byte at 20 MB at most
-// 1.5 times that at 5 MB. The longest event-loop gap is reported as well: reading the editor's
-// whole text is one call of the toolkit.
+// Targets (checked at the end of the run): linear in the bytes, time per byte at 20 MB at most
+// 1.5 times that at 5 MB; the window keeps answering, its longest event-loop gap at 20 MB within
+// 50 ms (the editor's text is read in pieces).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -87,8 +87,8 @@ int main(int argc, char** argv) {
         targets.AtMost(
             "time per byte, 20 MB / 5 MB",
             get("BM_ExtractFromEditor/20", "ms") / 4 / get("BM_ExtractFromEditor/5", "ms"), 1.5);
-        targets.Show("20 MB: longest event-loop gap, ms",
-                     get("BM_ExtractFromEditor/20", "longest_gap_ms"));
+        targets.AtMost("20 MB: longest event-loop gap, ms",
+                       get("BM_ExtractFromEditor/20", "longest_gap_ms"), 50);
         return targets.Met();
     });
     bench::CloseMainWindow();

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <limits>
 
+#include "framework/core/EventLoop.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
@@ -70,6 +71,9 @@ protected:
 // A one-line field has no length limit of its own; Qt's default stops at 32,767 characters.
 constexpr int kNoLimit = std::numeric_limits<int>::max();
 
+// UTF-16 units read between two turns of the event loop: well under a millisecond each.
+constexpr int kReadPiece = 64 * 1024;
+
 bool HasSurrogates(const QString& s) {
     for (QChar c : s) {
         if (c.isSurrogate()) return true;
@@ -107,6 +111,8 @@ void EditField::Connect() {
         QObject::connect(line_, &QLineEdit::cursorPositionChanged, line_, selChanged);
     } else {
         QObject::connect(plain_, &QPlainTextEdit::textChanged, plain_, textChanged);
+        QObject::connect(plain_->document(), &QTextDocument::contentsChanged, plain_,
+                         [this] { ++changes_; });
         // Positions convert between characters and UTF-16 units only while the text holds a
         // character outside the BMP; otherwise they are the same numbers, at no cost.
         QObject::connect(plain_->document(), &QTextDocument::contentsChange, plain_,
@@ -142,6 +148,28 @@ std::string EditField::Text() const {
     std::string text;
     detail::AppendDocumentText(text, plain_->document()->toRawText());
     return text;
+}
+
+std::string EditField::TextInPieces() {
+    if (line_) return Text();
+    QTextDocument* doc = plain_->document();
+    for (;;) {
+        const std::uint64_t changes = changes_;
+        const int end = doc->characterCount() - 1;  // without the closing paragraph mark
+        std::string text;
+        QTextCursor piece(doc);
+        // Each piece is found from its position, so a long text costs time in proportion to it.
+        for (int from = 0; from < end && changes == changes_;) {
+            int to = std::min(end, from + kReadPiece);
+            if (to < end && doc->characterAt(to).isLowSurrogate()) ++to;
+            piece.setPosition(from);
+            piece.setPosition(to, QTextCursor::KeepAnchor);
+            detail::AppendDocumentText(text, piece.selectedText());
+            from = to;
+            if (from < end) DoEvents();
+        }
+        if (changes == changes_) return text;
+    }
 }
 
 bool EditField::TextEmpty() const {

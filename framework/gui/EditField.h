@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -20,6 +21,10 @@ public:
     bool MultiLine() const { return plain_ != nullptr; }
 
     std::string Text() const;
+    // The same text, read a piece at a time with a turn of the event loop between pieces, so
+    // that reading tens of megabytes keeps the window answering. A change of the text during a
+    // turn starts the read again: what comes back is the whole text as it stood at one moment.
+    std::string TextInPieces();
     // Whether the text is empty, found without building the text: the Edit menu asks before
     // every shortcut, and the editor may hold tens of megabytes.
     bool TextEmpty() const;
@@ -79,6 +84,7 @@ private:
     QPlainTextEdit* plain_ = nullptr;
     bool settingText_ = false;
     bool astral_ = false;        // the multi-line text holds a character outside the BMP
+    std::uint64_t changes_ = 0;  // changes of the multi-line text so far
     int lastSelStart_ = -1;
     int lastSelLength_ = -1;
 };

@@ -6,7 +6,9 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextDocument>
+#include <utility>
 
+#include "framework/core/EventLoop.h"
 #include "framework/core/Strings.h"
 #include "framework/gui/Clipboard.h"
 #include "framework/gui/EditField.h"
@@ -137,6 +139,7 @@ TEST_F(EditFieldTest, TextIsReadAndCopiedAsTheFieldHoldsIt) {
         clipboard->setText(c.pasted);
         c.field->LineWidget() ? c.field->LineWidget()->paste() : c.field->PlainWidget()->paste();
         EXPECT_EQ(c.field->Text(), c.text);
+        EXPECT_EQ(c.field->TextInPieces(), c.text);
         c.field->SetSelStart(0);
         c.field->SetSelLength(fw::Len(c.text));
         EXPECT_EQ(c.field->SelText(), c.text);
@@ -144,6 +147,24 @@ TEST_F(EditFieldTest, TextIsReadAndCopiedAsTheFieldHoldsIt) {
         c.field->LineWidget() ? c.field->LineWidget()->copy() : c.field->PlainWidget()->copy();
         EXPECT_EQ(clipboard->text(), c.pasted);
     }
+}
+
+TEST_F(EditFieldTest, TextInPiecesIsTheWholeTextAtOneMoment) {
+    // Characters outside the BMP at every place, so that pieces end inside their pairs too.
+    std::string text = "x";
+    for (int i = 0; i < 100000; ++i) text += i % 1000 == 999 ? "\r" : "\xF0\xA0\xAE\xB7";
+    multi->SetText(text);
+    // Compared whole, not printed: the text runs to 400 kB.
+    EXPECT_TRUE(multi->TextInPieces() == text);
+    // A change during a turn between two pieces starts the read again.
+    static fw::EditField* changed = nullptr;
+    changed = multi;
+    const fw::EventLoopTurn turn = fw::SetEventLoopTurn([] {
+        if (changed) std::exchange(changed, nullptr)->AppendText("end");
+    });
+    EXPECT_TRUE(multi->TextInPieces() == text + "end");
+    fw::SetEventLoopTurn(turn);
+    EXPECT_EQ(changed, nullptr);
 }
 
 TEST_F(EditFieldTest, TextEmptyAgreesWithTheText) {
