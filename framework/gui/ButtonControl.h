@@ -15,6 +15,8 @@ public:
     std::string Caption() const;
     void SetCaption(const std::string& caption);
 
+    bool TakesWindowFileDrops() const override { return false; }
+
     std::function<void()> OnAction;
     virtual void Event_Action() {
         if (OnAction) OnAction();

@@ -106,6 +106,10 @@ public:
     void AcceptFileDrop(const std::string& fileTypeName);
     bool AcceptsTextDrop() const { return acceptText_; }
     const std::vector<std::string>& AcceptedFileTypes() const { return fileTypes_; }
+    // Whether a drop on the control also offers the files its window accepts: a control that
+    // shows content takes them (a file dropped over a list reaches the list); a button takes
+    // only what it accepts itself.
+    virtual bool TakesWindowFileDrops() const { return true; }
 
     // A menu handler of the control, reached only while it has the focus.
     void AddMenuHandler(const std::string& itemName, MenuHandler handler) {

@@ -142,6 +142,12 @@ TEST_F(DropTest, ControlsThatDeclareNoDropsRefuseThem) {
     EXPECT_TRUE(fwtest::Drop(button->Widget(), QPoint(5, 5), data));
     ASSERT_EQ(buttonDrops.size(), 1u);
     EXPECT_EQ(buttonDrops[0].texts, std::vector<std::string>{"http://x/"});
+    // A button takes only what it accepts itself, not the files its window accepts.
+    list->Owner().AcceptFileDrop("special/any");
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(QString::fromStdString(File("a.txt", "x")))});
+    EXPECT_FALSE(fwtest::Drop(button->Widget(), QPoint(5, 5), file));
+    EXPECT_EQ(buttonDrops.size(), 1u);
 }
 
 TEST_F(DropTest, ADropWithNeitherTextNorFileIsRefused) {

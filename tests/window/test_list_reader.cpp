@@ -226,6 +226,19 @@ TEST_F(ListReaderTest, DropsAreTakenAsCopies) {
     }
 }
 
+// The page button takes dropped text only: a file, which the window accepts for the list, is
+// refused there, so the program it came from sees the drag refused.
+TEST_F(ListReaderTest, AFileOnThePageButtonIsRefused) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(WriteFile("http://f/1\n"))});
+    EXPECT_FALSE(fwtest::Drop(PageButton(), PageButton()->rect().center(), data));
+    EXPECT_EQ(Rows(), Texts{kOld});
+    // Text dropped with a file is read; the file is left alone.
+    data.setText("http://t/1");
+    EXPECT_TRUE(fwtest::Drop(PageButton(), PageButton()->rect().center(), data));
+    EXPECT_EQ(Rows(), (Texts{kOld, "http://t/1"}));
+}
+
 TEST_F(ListReaderTest, RowsDraggedBackOntoTheListAddNothing) {
     window->MP_AddDownloadItem("http://x/1");
     fwtest::ProcessEvents();

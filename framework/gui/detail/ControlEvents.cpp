@@ -24,13 +24,13 @@ namespace fw::detail {
 namespace {
 
 DropOffer ControlDrop(RectControl& control, const QMimeData& data) {
-    // Files the window accepts reach the control under the drop as well.
+    // Files the window accepts reach a control under the drop that takes them as well; one that
+    // takes nothing the drop offers refuses it, so its source sees the drag refused.
     return OfferOf(data, control.AcceptsTextDrop(), [&control](const std::string& path) {
-        FolderItem file(path);
         for (const auto& type : control.AcceptedFileTypes()) {
             if (FileMatchesType(path, type)) return true;
         }
-        return control.Owner().AcceptsFile(file);
+        return control.TakesWindowFileDrops() && control.Owner().AcceptsFile(FolderItem(path));
     });
 }
 

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QMouseEvent>
 
+#include "framework/gui/Control.h"
 #include "framework/gui/FolderItem.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
@@ -43,9 +44,24 @@ void ContentWidget::mousePressEvent(QMouseEvent* event) {
 
 namespace {
 
-DropOffer WindowDrop(Window* window, const QMimeData& data) {
-    if (!window) return {};
-    return OfferOf(data, window->AcceptsTextDrop(), [window](const std::string& path) {
+// A drop over a control that takes drops is the control's: what the control refuses, the window
+// behind it does not take, so the drag's source sees it refused.
+bool OverControlTakingDrops(const Window& window, const QWidget& content, QPoint at) {
+    for (const QWidget* w = content.childAt(at); w && w != &content; w = w->parentWidget()) {
+        for (const auto& control : window.Controls()) {
+            const auto* rect = dynamic_cast<const RectControl*>(control.get());
+            if (rect && rect->Widget() == w)
+                return rect->AcceptsTextDrop() || !rect->AcceptedFileTypes().empty();
+        }
+    }
+    return false;
+}
+
+DropOffer WindowDrop(Window* window, const QWidget& content, const QDropEvent& event) {
+    if (!window || !event.mimeData() ||
+        OverControlTakingDrops(*window, content, event.position().toPoint()))
+        return {};
+    return OfferOf(*event.mimeData(), window->AcceptsTextDrop(), [window](const std::string& path) {
         return window->AcceptsFile(FolderItem(path));
     });
 }
@@ -53,18 +69,15 @@ DropOffer WindowDrop(Window* window, const QMimeData& data) {
 }  // namespace
 
 void ContentWidget::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData() && !WindowDrop(window_, *event->mimeData()).Empty())
-        event->acceptProposedAction();
+    if (!WindowDrop(window_, *this, *event).Empty()) event->acceptProposedAction();
 }
 
 void ContentWidget::dragMoveEvent(QDragMoveEvent* event) {
-    if (event->mimeData() && !WindowDrop(window_, *event->mimeData()).Empty())
-        event->acceptProposedAction();
+    if (!WindowDrop(window_, *this, *event).Empty()) event->acceptProposedAction();
 }
 
 void ContentWidget::dropEvent(QDropEvent* event) {
-    const DropOffer offer =
-        event->mimeData() ? WindowDrop(window_, *event->mimeData()) : DropOffer();
+    const DropOffer offer = WindowDrop(window_, *this, *event);
     if (offer.Empty()) return;
     event->acceptProposedAction();
     Window* window = window_;

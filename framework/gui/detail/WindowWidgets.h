@@ -23,8 +23,8 @@ private:
     Window* window_;
 };
 
-// The content area: the controls stand in it at their pixel places; presses and drops that no
-// control takes reach the window here.
+// The content area: the controls stand in it at their pixel places; presses that no control
+// takes, and drops outside the controls that take drops, reach the window here.
 class ContentWidget : public QWidget {
 public:
     explicit ContentWidget(Window& window);
