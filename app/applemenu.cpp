@@ -53,8 +53,9 @@ void applemenu::Layout() {
         .MaximizeButton = true,
         .Resizeable = true,
         .FullScreen = false,
-        // The application's bar belongs to the main window alone.
-        .MenuBarVisible = false,
+        // The application's bar, as every window here carries its own: its commands and
+        // shortcuts work while this window is in front.
+        .MenuBarVisible = true,
     });
 }
 
