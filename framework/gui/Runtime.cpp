@@ -20,6 +20,7 @@
 #include "framework/gui/detail/EventLoopTurn.h"
 #include "framework/gui/detail/InputState.h"
 #include "framework/gui/detail/Text.h"
+#include "framework/gui/detail/Translations.h"
 #include "framework/gui/detail/WindowRegistry.h"
 
 namespace fw {
@@ -135,6 +136,7 @@ struct PlatformStart {
 void RuntimeInit(int& argc, char** argv) {
     auto& state = State();
     if (!QApplication::instance()) state.ownedApp = PlatformStart::Create(argc, argv);
+    detail::InstallQtTranslations();
     // Closing the main window quits through the window's own Close event, not through Qt.
     QApplication::setQuitOnLastWindowClosed(false);
     SetEventLoopTurn(&detail::ThrottledEventLoopTurn);

@@ -1,4 +1,8 @@
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QLocale>
+#include <QPushButton>
 #include <QTest>
 #include <functional>
 #include <optional>
@@ -10,6 +14,7 @@
 #include "framework/gui/Picture.h"
 #include "framework/gui/Services.h"
 #include "framework/gui/detail/Text.h"
+#include "framework/gui/detail/Translations.h"
 #include "tests/gui/TestWindow.h"
 
 namespace {
@@ -158,6 +163,33 @@ TEST_F(ServicesTest, MissingPicturesAreNilAndEveryRequestReadsTheResources) {
     EXPECT_EQ(resources->GetPicture(9999), nullptr);
     EXPECT_EQ(resources->GetPicture(9999), nullptr);
     EXPECT_EQ(fw::ResourceFile::PictureReads(), reads + 2);
+}
+
+// The save dialog's buttons speak the user's language: Qt's own translations for the locale.
+TEST_F(ServicesTest, QtsOwnTextsFollowTheLocale) {
+    struct Case {
+        QLocale locale;
+        std::string save, cancel;
+    };
+    const std::vector<Case> cases = {
+        {QLocale(QLocale::Japanese, QLocale::Japan), "保存(S)", "キャンセル"},
+        {QLocale(QLocale::German, QLocale::Germany), "Speichern", "Abbrechen"},
+        {QLocale::c(), "Save", "Cancel"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        QLocale::setDefault(c.locale);
+        fw::detail::InstallQtTranslations();
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        ASSERT_NE(buttons, nullptr);
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Save)->text().remove('&').toStdString(),
+                  c.save);
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text().remove('&').toStdString(),
+                  c.cancel);
+    }
 }
 
 }  // namespace
