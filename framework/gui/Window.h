@@ -9,6 +9,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/gui/Color.h"
 #include "framework/gui/Control.h"
+#include "framework/gui/ControlRef.h"
 #include "framework/gui/MenuHandlers.h"
 
 class QWidget;
@@ -20,7 +21,8 @@ class DragItem;
 class FolderItem;
 class PushButton;
 
-// A window's settings. Width and Height are those of the content area.
+// A window's settings. Width and Height are those of the content area. The defaults make a
+// plain resizable window with the application's menu bar; a window states only what differs.
 struct WindowSettings {
     int Width = 300;
     int Height = 300;
@@ -91,7 +93,15 @@ public:
         AddControl(std::move(control), name);
         return raw;
     }
-    // The control of that name, nullptr when none.
+    // The same, binding the window's member of the control's name to the new control.
+    template <class T, class... Args>
+    T& NewControl(ControlRef<T>& member, const std::string& name, Args&&... args) {
+        member.control_ = NewControl<T>(name, std::forward<Args>(args)...);
+        return *member.control_;
+    }
+    // The control of that name, nullptr when none. A window's own code holds its controls in
+    // ControlRef members; lookups by name serve those that know the window only by its controls'
+    // names.
     Control* FindControl(const std::string& name) const;
     // The control of that name and class; throws NilObjectException when the window holds
     // none, IllegalCastException when it is of another class.
@@ -148,7 +158,6 @@ private:
     std::string registeredName_;
     WindowSettings settings_;
     std::vector<std::unique_ptr<Control>> controls_;
-    // Controls are looked up by name at every use, several times for each row added.
     std::unordered_map<std::string, Control*> byName_;
     MenuHandlerTable menuHandlers_;
     std::vector<std::string> fileTypes_;

@@ -74,13 +74,14 @@ TEST_F(WindowTest, EdgeLocksKeepDistancesWhenTheWindowIsResized) {
 
 TEST_F(WindowTest, ConstructRunsHooksThenOpensControlsThenWindowAndFindsItByName) {
     std::vector<std::string> order;
+    fw::ControlRef<fw::StaticText> B;
+    EXPECT_THROW(B(), fw::NilObjectException);
     auto* w = MakeWindow(
         [&](TestWindow& tw) {
             order.push_back("CreateControls");
             auto* a = tw.NewControl<fw::StaticText>("A");
             a->OnOpen = [&] { order.push_back("A.Open"); };
-            auto* b = tw.NewControl<fw::StaticText>("B");
-            b->OnOpen = [&] { order.push_back("B.Open"); };
+            tw.NewControl(B, "B").OnOpen = [&] { order.push_back("B.Open"); };
         },
         "Named.Window");
     order.insert(order.end(), w->events.begin(), w->events.end());
@@ -91,6 +92,7 @@ TEST_F(WindowTest, ConstructRunsHooksThenOpensControlsThenWindowAndFindsItByName
     EXPECT_EQ(w->FindControl("missing"), nullptr);
     EXPECT_THROW(w->ControlNamed<fw::StaticText>("missing"), fw::NilObjectException);
     EXPECT_NO_THROW(w->ControlNamed<fw::StaticText>("A"));
+    EXPECT_EQ(&B(), &w->ControlNamed<fw::StaticText>("B"));
 
     w->Close();
     EXPECT_EQ(w->events.back(), "Close");
