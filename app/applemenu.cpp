@@ -40,22 +40,8 @@ void applemenu::Layout() {
     ApplySettings({
         .Width = 376,
         .Height = 155,
-        .MinWidth = 64,
-        .MinHeight = 64,
-        .MaxWidth = 32000,
-        .MaxHeight = 32000,
         .Title = Maker::kHandle,
         .HasBackColor = true,
-        .BackColor = fw::Color::FromHex(0xFFFFFF),
-        .Visible = true,
-        .CloseButton = true,
-        .MinimizeButton = true,
-        .MaximizeButton = true,
-        .Resizeable = true,
-        .FullScreen = false,
-        // The application's bar, as every window here carries its own: its commands and
-        // shortcuts work while this window is in front.
-        .MenuBarVisible = true,
     });
 }
 
@@ -89,8 +75,9 @@ void applemenu::CreateControls0() {
         text->SetMultiline(false);
     }
 
-    auto* menu = NewControl<fw::ContextualMenu>("ContextualMenu1");
-    menu->OnAction = [this](const std::string& item) { ContextualMenu1_Action(item); };
+    NewControl(ContextualMenu1, "ContextualMenu1").OnAction = [this](const std::string& item) {
+        ContextualMenu1_Action(item);
+    };
 }
 
 bool applemenu::Event_MouseDown(int /*x*/, int /*y*/) {
@@ -98,7 +85,7 @@ bool applemenu::Event_MouseDown(int /*x*/, int /*y*/) {
         Close();
         return false;
     }
-    auto& menu = ControlNamed<fw::ContextualMenu>("ContextualMenu1");
+    auto& menu = ContextualMenu1();
     menu.DeleteAllRows();
     menu.AddRow(kHomePageRow);
     menu.Open();

@@ -5,6 +5,10 @@
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
 
+namespace fw {
+class ContextualMenu;
+}
+
 // The about window: the title picture with the version and the copyright. A plain click
 // anywhere closes it; a contextual click offers the maker's home page.
 class applemenu : public fw::Window {
@@ -22,5 +26,7 @@ public:
     void ContextualMenu1_Action(const std::string& item);
 
 private:
+    fw::ControlRef<fw::ContextualMenu> ContextualMenu1;
+
     void CreateControls0();
 };

@@ -21,34 +21,23 @@ void ScrapWindow::Layout() {
         .Height = 369,
         .MinWidth = 400,
         .MinHeight = 350,
-        .MaxWidth = 32000,
-        .MaxHeight = 32000,
         .Title = ScrapWindowTexts::kTitle,
-        .HasBackColor = false,
-        .BackColor = fw::Color::FromHex(0xFFFFFF),
-        .Visible = true,
-        .CloseButton = true,
-        .MinimizeButton = true,
-        .MaximizeButton = true,
-        .Resizeable = true,
-        .FullScreen = false,
-        .MenuBarVisible = true,
     });
 }
 
 void ScrapWindow::Event_Open() {
     // The generator is the first page the user sees; its button was created pressed.
-    ControlNamed<fw::PagePanel>("PagePanel1").SetValue(2);
+    PagePanel1().SetValue(2);
     AcceptFileDrop("special/any");
     AcceptFileDrop("text/plain");
     AcceptTextDrop();
-    auto& memo = ControlNamed<allEditfield>("EditField1");
+    auto& memo = EditField1();
     memo.SetSelStart(0);
     memo.SetSelLength(fw::Len(memo.Text()));
     p_URLDic = std::make_shared<fw::Dictionary>();
     // The editor never opens the URL under its caret.
-    ControlNamed<urlEditfield>("EditField2").URL_OFF = true;
-    ControlNamed<fw::CheckBox>("CheckBox1").SetValue(true);
+    EditField2().URL_OFF = true;
+    CheckBox1().SetValue(true);
 }
 
 void ScrapWindow::Event_Close() {

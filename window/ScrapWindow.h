@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,20 +12,30 @@
 #include "framework/gui/Graphics.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
+#include "window/EditorFill.h"
 
+class EditCMenu;
 class SelListBox;
+class allEditfield;
+class urlEditfield;
 namespace fw {
+class BevelButton;
+class CheckBox;
+class ContextualMenu;
+class PagePanel;
+class PushButton;
+class RadioButton;
 class StaticText;
-}
+}  // namespace fw
 
 // The main window: a page panel with the URL list (page 0), the text editor (page 1) and the
 // generator (page 2), the three page buttons above it, and closing it ends the program.
 //
-// Controls are found by name at each use (ControlNamed<T>("ListBox1")); their classes, places
-// and settings are built in ScrapWindow_Layout.cpp. Each concern keeps its handlers and
-// methods in a file of its own (ScrapWindow_<Concern>.cpp), declares them in its section below
-// and sets its controls' On... handlers in its Install...Handlers(), which CreateControls0
-// calls once every control exists.
+// The window's code reaches its controls through members named as the controls
+// (`ListBox1().AddRow(row)`), bound as ScrapWindow_Layout.cpp creates them with their classes,
+// places and settings. Each concern keeps its handlers and methods in a file of its own
+// (ScrapWindow_<Concern>.cpp), declares them in its section below and sets its controls' On...
+// handlers in its Install...Handlers(), which CreateControls0 calls once every control exists.
 class ScrapWindow : public fw::Window {
 public:
     // ---- Construction, opening and closing (ScrapWindow.cpp, ScrapWindow_Layout.cpp) ----
@@ -110,20 +121,44 @@ public:
     bool EditField1_MouseDown(std::int32_t x, std::int32_t y);
 
 private:
+    // ---- Controls that the window's code uses, in creation order; the generator's labels,
+    //      Separator1, RadioButton2 and BevelButton9 are created without one ----
+
+    fw::ControlRef<fw::PagePanel> PagePanel1;
+    fw::ControlRef<SelListBox> ListBox1;
+    fw::ControlRef<fw::StaticText> StaticText1;
+    fw::ControlRef<urlEditfield> EditField2;
+    fw::ControlRef<fw::BevelButton> BevelButton3;
+    fw::ControlRef<fw::PushButton> PushButton1;
+    fw::ControlRef<allEditfield> allEditfield3;
+    fw::ControlRef<allEditfield> allEditfield4;
+    fw::ControlRef<fw::CheckBox> CheckBox1;
+    fw::ControlRef<allEditfield> allEditfield5;
+    fw::ControlRef<allEditfield> allEditfield1;
+    fw::ControlRef<fw::PushButton> PushButton2;
+    fw::ControlRef<allEditfield> allEditfield2;
+    fw::ControlRef<fw::BevelButton> BevelButton10;
+    fw::ControlRef<fw::RadioButton> RadioButton1;
+    fw::ControlRef<fw::BevelButton> BevelButton11;
+    fw::ControlRef<fw::BevelButton> BevelButton1;
+    fw::ControlRef<fw::BevelButton> BevelButton2;
+    fw::ControlRef<allEditfield> EditField1;
+    fw::ControlRef<EditCMenu> EditCMenu1;
+    fw::ControlRef<fw::ContextualMenu> ContextualMenu1;
+    fw::ControlRef<fw::BevelButton> BevelButton4;
+
     void CreateControls0();
+
+    // ---- Pages and page buttons ----
+
     void InstallPageHandlers();
+    void ShowPage(int page, fw::BevelButton& own, fw::BevelButton& other1, fw::BevelButton& other2);
 
     // ---- URL list, download-list reader and Edit-menu commands ----
 
     void InstallListHandlers();
-    SelListBox& ListBox1() const;
     void SelectEveryRow();
-    fw::StaticText& StaticText1() const;
     void PrintListCount(const SelListBox& list);
-    // The list and its count label, found by name on first use: a paste adds a million rows,
-    // each touching both, and the window keeps its controls as long as it exists.
-    mutable SelListBox* listBox1_ = nullptr;
-    mutable fw::StaticText* staticText1_ = nullptr;
     // The count label's text, built in place: it is rewritten for every row added.
     std::string listCountText_;
 
@@ -131,15 +166,6 @@ private:
 
     void InstallGeneratorHandlers();
     void InstallEditorHandlers();
-    // Replaces the editor's text with generated text, in pieces between event-loop turns.
-    void PutGeneratedTextInEditor(std::string text);
-    // Puts the rest of a fill still under way into the editor at once, for those who read the
-    // whole text (saving, extracting) during one of its turns.
-    void FinishEditorFill();
-    // Counts the fills of the editor, so that a fill overtaken by a newer one, by the clear
-    // button or by FinishEditorFill stops.
-    std::uint64_t editorFillSerial_ = 0;
-    // The text of the fill under way and how much of it is in the editor.
-    std::string editorFillText_;
-    std::size_t editorFillDone_ = 0;
+    // Made with the editor by CreateControls0.
+    std::optional<EditorFill> editorFill_;
 };

@@ -18,15 +18,11 @@
 #include "window/urlEditfield.h"
 
 void ScrapWindow::InstallEditorHandlers() {
-    ControlNamed<urlEditfield>("EditField2").OnMouseDown = [this](int x, int y) {
-        return EditField2_MouseDown(x, y);
-    };
-    ControlNamed<fw::BevelButton>("BevelButton3").OnAction = [this] { BevelButton3_Action(); };
-    ControlNamed<fw::PushButton>("PushButton1").OnAction = [this] { PushButton1_Action(); };
-    ControlNamed<fw::BevelButton>("BevelButton11").OnAction = [this] { BevelButton11_Action(); };
-    ControlNamed<allEditfield>("EditField1").OnMouseDown = [this](int x, int y) {
-        return EditField1_MouseDown(x, y);
-    };
+    EditField2().OnMouseDown = [this](int x, int y) { return EditField2_MouseDown(x, y); };
+    BevelButton3().OnAction = [this] { BevelButton3_Action(); };
+    PushButton1().OnAction = [this] { PushButton1_Action(); };
+    BevelButton11().OnAction = [this] { BevelButton11_Action(); };
+    EditField1().OnMouseDown = [this](int x, int y) { return EditField1_MouseDown(x, y); };
 }
 
 namespace {
@@ -39,8 +35,8 @@ void ReportSaveFailure(const std::string& reason) {
 
 void ScrapWindow::BevelButton3_Action() {
     // A generated text still going in is saved whole, not as far as it has come.
-    FinishEditorFill();
-    if (ControlNamed<urlEditfield>("EditField2").TextEmpty()) return;
+    editorFill_->Finish();
+    if (EditField2().TextEmpty()) return;
 
     fw::SaveAsDialog dialog;
     const auto root = fw::Volume(0);
@@ -61,26 +57,20 @@ void ScrapWindow::BevelButton3_Action() {
     }
     file->SetMacCreator(ScrapWindowTexts::kSaveCreator);
     file->SetMacType(ScrapWindowTexts::kSaveType);
-    stream->Write(ControlNamed<urlEditfield>("EditField2").Text());
+    stream->Write(EditField2().Text());
     if (!stream->Close()) ReportSaveFailure(stream->LastErrorMessage());
 }
 
 void ScrapWindow::BevelButton11_Action() {
     // A generated text still going into the editor stops here, or its rest would arrive after
-    // the clearing; the stopped fill leaves showing the field to whoever overtakes it.
-    ++editorFillSerial_;
-    editorFillText_ = std::string();
-    editorFillDone_ = 0;
-    ControlNamed<urlEditfield>("EditField2").SetText("");
-    ControlNamed<urlEditfield>("EditField2").SetVisible(true);
+    // the clearing.
+    editorFill_->Clear();
 }
 
 bool ScrapWindow::EditField2_MouseDown(std::int32_t /*x*/, std::int32_t /*y*/) {
-    return myglobal::MG_EditMenu(ControlNamed<urlEditfield>("EditField2"),
-                                 ControlNamed<EditCMenu>("EditCMenu1"));
+    return myglobal::MG_EditMenu(EditField2(), EditCMenu1());
 }
 
 bool ScrapWindow::EditField1_MouseDown(std::int32_t /*x*/, std::int32_t /*y*/) {
-    return myglobal::MG_EditMenu(ControlNamed<allEditfield>("EditField1"),
-                                 ControlNamed<EditCMenu>("EditCMenu1"));
+    return myglobal::MG_EditMenu(EditField1(), EditCMenu1());
 }

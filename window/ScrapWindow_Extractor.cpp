@@ -11,9 +11,9 @@
 
 void ScrapWindow::PushButton1_Action() {
     // A generated text still going in is scanned whole, not as far as it has come.
-    FinishEditorFill();
+    editorFill_->Finish();
     // Read in pieces: tens of megabytes in one call would hold the window up.
-    MP_URLlistUp(ControlNamed<urlEditfield>("EditField2").TextInPieces());
+    MP_URLlistUp(EditField2().TextInPieces());
     // A quit during the scan cut it short: a report of a finished extraction would be untrue
     // and would hold the program up on its way out.
     if (fw::QuitRequested()) return;

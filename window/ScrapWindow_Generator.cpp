@@ -1,6 +1,5 @@
 // The generator page: the pattern composed from the four part fields, the generate button
 // and where its URLs go.
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,34 +12,25 @@
 #include "window/RenbanPattern.h"
 #include "window/ScrapWindow.h"
 #include "window/allEditfield.h"
-#include "window/urlEditfield.h"
 
 void ScrapWindow::InstallGeneratorHandlers() {
-    ControlNamed<allEditfield>("allEditfield3").OnTextChange = [this] {
-        allEditfield3_TextChange();
+    allEditfield3().OnTextChange = [this] { allEditfield3_TextChange(); };
+    allEditfield4().OnTextChange = [this] { allEditfield4_TextChange(); };
+    allEditfield5().OnTextChange = [this] { allEditfield5_TextChange(); };
+    allEditfield1().OnKeyDown = [this](const std::string& key) {
+        return allEditfield1_KeyDown(key);
     };
-    ControlNamed<allEditfield>("allEditfield4").OnTextChange = [this] {
-        allEditfield4_TextChange();
-    };
-    ControlNamed<allEditfield>("allEditfield5").OnTextChange = [this] {
-        allEditfield5_TextChange();
-    };
-    auto& pattern = ControlNamed<allEditfield>("allEditfield1");
-    pattern.OnKeyDown = [this](const std::string& key) { return allEditfield1_KeyDown(key); };
-    pattern.OnTextChange = [this] { allEditfield1_TextChange(); };
-    ControlNamed<fw::PushButton>("PushButton2").OnAction = [this] { PushButton2_Action(); };
-    ControlNamed<allEditfield>("allEditfield2").OnTextChange = [this] {
-        allEditfield2_TextChange();
-    };
+    allEditfield1().OnTextChange = [this] { allEditfield1_TextChange(); };
+    PushButton2().OnAction = [this] { PushButton2_Action(); };
+    allEditfield2().OnTextChange = [this] { allEditfield2_TextChange(); };
 }
 
 void ScrapWindow::MP_RenbanPreviw() {
-    const std::string first = ControlNamed<allEditfield>("allEditfield3").Text();
-    const std::string last = ControlNamed<allEditfield>("allEditfield4").Text();
-    const std::string before = ControlNamed<allEditfield>("allEditfield2").Text();
-    const std::string after = ControlNamed<allEditfield>("allEditfield5").Text();
-    ControlNamed<allEditfield>("allEditfield1")
-        .SetText(RenbanPattern::Compose(before, first, last, after));
+    const std::string first = allEditfield3().Text();
+    const std::string last = allEditfield4().Text();
+    const std::string before = allEditfield2().Text();
+    const std::string after = allEditfield5().Text();
+    allEditfield1().SetText(RenbanPattern::Compose(before, first, last, after));
 }
 
 void ScrapWindow::allEditfield2_TextChange() {
@@ -57,13 +47,13 @@ void ScrapWindow::allEditfield5_TextChange() {
 }
 
 void ScrapWindow::allEditfield1_TextChange() {
-    const std::string pattern = ControlNamed<allEditfield>("allEditfield1").Text();
-    ControlNamed<fw::PushButton>("PushButton2").SetEnabled(RenbanPattern::CanGenerate(pattern));
+    const std::string pattern = allEditfield1().Text();
+    PushButton2().SetEnabled(RenbanPattern::CanGenerate(pattern));
 }
 
 bool ScrapWindow::allEditfield1_KeyDown(const std::string& key) {
     if (key == fw::Chr(13) || key == fw::Chr(3)) {
-        ControlNamed<fw::PushButton>("PushButton2").Push();
+        PushButton2().Push();
         return true;
     }
     return false;
@@ -71,13 +61,13 @@ bool ScrapWindow::allEditfield1_KeyDown(const std::string& key) {
 
 void ScrapWindow::PushButton2_Action() {
     std::vector<std::string> urls;
-    const std::int32_t mode = ControlNamed<fw::CheckBox>("CheckBox1").Value() ? 1 : 2;
-    myglobal::MG_MakeRenbanList(ControlNamed<allEditfield>("allEditfield1").Text(), urls, mode);
+    const std::int32_t mode = CheckBox1().Value() ? 1 : 2;
+    myglobal::MG_MakeRenbanList(allEditfield1().Text(), urls, mode);
 
-    if (!ControlNamed<fw::RadioButton>("RadioButton1").Value()) {
+    if (!RadioButton1().Value()) {
         std::string text = fw::Join(urls, myglobal::CL);
         urls = {};  // the joined text is all the editor needs; the entries can go
-        PutGeneratedTextInEditor(std::move(text));
+        editorFill_->Replace(std::move(text));
         MP_KirikaeEditor();
         return;
     }
@@ -91,57 +81,4 @@ void ScrapWindow::PushButton2_Action() {
         if (fw::QuitRequested()) return;
     }
     MP_KirikaeURLlist();
-}
-
-namespace {
-
-// Bytes that go into the editor between two event-loop turns: small enough for the field to
-// take in a few milliseconds, large enough that a million lines need few turns.
-constexpr std::size_t kEditorPiece = 64 * 1024;
-
-// Where the piece that starts at `from` ends: on a character boundary, and not between a CR
-// and a LF, which the field would read as two line ends.
-std::size_t PieceEnd(const std::string& text, std::size_t from) {
-    std::size_t end = std::min(text.size(), from + kEditorPiece);
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    if (end < text.size() && text[end] == '\n' && text[end - 1] == '\r') ++end;
-    return end;
-}
-
-}  // namespace
-
-void ScrapWindow::PutGeneratedTextInEditor(std::string text) {
-    // The field is hidden while the possibly long text goes in. A long text goes in piece by
-    // piece with a turn of the event loop between, so the window keeps answering; a newer
-    // generation (the user may press the button again meanwhile) takes over the field.
-    const std::uint64_t fill = ++editorFillSerial_;
-    editorFillText_.clear();
-    editorFillDone_ = 0;
-    ControlNamed<urlEditfield>("EditField2").SetVisible(false);
-    if (text.size() <= kEditorPiece) {
-        ControlNamed<urlEditfield>("EditField2").SetText(text);
-        ControlNamed<urlEditfield>("EditField2").SetVisible(true);
-        return;
-    }
-    editorFillText_ = std::move(text);
-    ControlNamed<urlEditfield>("EditField2").SetText("");
-    while (editorFillDone_ < editorFillText_.size()) {
-        const std::size_t end = PieceEnd(editorFillText_, editorFillDone_);
-        ControlNamed<urlEditfield>("EditField2")
-            .AppendText(editorFillText_.substr(editorFillDone_, end - editorFillDone_));
-        editorFillDone_ = end;
-        fw::DoEvents();
-        if (fill != editorFillSerial_ || fw::QuitRequested()) return;
-    }
-    editorFillText_ = std::string();
-    ControlNamed<urlEditfield>("EditField2").SetVisible(true);
-}
-
-void ScrapWindow::FinishEditorFill() {
-    if (editorFillText_.empty()) return;
-    ++editorFillSerial_;
-    ControlNamed<urlEditfield>("EditField2").AppendText(editorFillText_.substr(editorFillDone_));
-    editorFillText_ = std::string();
-    editorFillDone_ = 0;
-    ControlNamed<urlEditfield>("EditField2").SetVisible(true);
 }

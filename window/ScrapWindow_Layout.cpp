@@ -91,45 +91,46 @@ void ScrapWindow::CreateControls() {
 }
 
 void ScrapWindow::CreateControls0() {
-    auto* panel = NewControl<fw::PagePanel>("PagePanel1");
-    Put(*panel, nullptr, {-1, 36, 523, 325, kAllEdges, 0, kOnWindow});
-    panel->SetPageCount(3);
-    panel->SetValue(0);
+    auto& panel = NewControl(PagePanel1, "PagePanel1");
+    Put(panel, nullptr, {-1, 36, 523, 325, kAllEdges, 0, kOnWindow});
+    panel.SetPageCount(3);
+    panel.SetValue(0);
 
-    auto* list = NewControl<SelListBox>("ListBox1");
-    Put(*list, panel, {14, 39, 493, 280, kAllEdges, 0, 0});
-    Font(*list, "Osaka", 10);
-    list->SetHeading(kListHeading);
-    list->SetHasHeading(true);
-    list->SetSelectionType(1);
-    list->SetEnableDrag(true);
-    list->SetEnableDragReorder(true);
-    list->SetScrollBarHorizontal(true);
-    list->SetScrollBarVertical(true);
-    list->SetDefaultRowHeight(-1);
-    list->ForcusCheck = false;
+    auto& list = NewControl(ListBox1, "ListBox1");
+    Put(list, &panel, {14, 39, 493, 280, kAllEdges, 0, 0});
+    Font(list, "Osaka", 10);
+    list.SetHeading(kListHeading);
+    list.SetHasHeading(true);
+    list.SetSelectionType(1);
+    list.SetEnableDrag(true);
+    list.SetEnableDragReorder(true);
+    list.SetScrollBarHorizontal(true);
+    list.SetScrollBarVertical(true);
+    list.SetDefaultRowHeight(-1);
+    list.ForcusCheck = false;
 
-    auto* count = NewControl<fw::StaticText>("StaticText1");
-    Put(*count, panel, {14, 330, 138, 18, kLeft | kRight | kBottom, 2, 0});
-    Label(*count, kListCount, "Osaka", 10, 0);
+    auto& count = NewControl(StaticText1, "StaticText1");
+    Put(count, &panel, {14, 330, 138, 18, kLeft | kRight | kBottom, 2, 0});
+    Label(count, kListCount, "Osaka", 10, 0);
 
-    auto* editor = NewControl<urlEditfield>("EditField2", fw::EditField::Lines::Multi);
-    Put(*editor, panel, {14, 39, 493, 280, kAllEdges, 0, 1});
-    Field(*editor, 10);
-    editor->URL_OFF = false;
-    SelectAllOnMenu(*editor);
+    auto& editor = NewControl(EditField2, "EditField2", fw::EditField::Lines::Multi);
+    Put(editor, &panel, {14, 39, 493, 280, kAllEdges, 0, 1});
+    Field(editor, 10);
+    editor.URL_OFF = false;
+    SelectAllOnMenu(editor);
+    editorFill_.emplace(editor);
 
-    auto* save = NewControl<fw::BevelButton>("BevelButton3");
-    save->SetIcon(back());
-    Put(*save, panel, {417, 330, 90, 22, kRight | kBottom, 3, 1});
-    Bevel(*save, kSave, 10, kSaveHelp, 0, false);
+    auto& save = NewControl(BevelButton3, "BevelButton3");
+    save.SetIcon(back());
+    Put(save, &panel, {417, 330, 90, 22, kRight | kBottom, 3, 1});
+    Bevel(save, kSave, 10, kSaveHelp, 0, false);
 
-    auto* extract = NewControl<fw::PushButton>("PushButton1");
-    Put(*extract, panel, {14, 330, 79, 20, kLeft | kBottom, 1, 1});
-    extract->SetCaption(kExtract);
-    Font(*extract, "Osaka", 10);
-    extract->SetDefault(false);
-    extract->SetCancel(false);
+    auto& extract = NewControl(PushButton1, "PushButton1");
+    Put(extract, &panel, {14, 330, 79, 20, kLeft | kBottom, 1, 1});
+    extract.SetCaption(kExtract);
+    Font(extract, "Osaka", 10);
+    extract.SetDefault(false);
+    extract.SetCancel(false);
 
     const struct {
         const char* name;
@@ -152,113 +153,113 @@ void ScrapWindow::CreateControls0() {
     };
     for (const auto& l : generatorLabels) {
         auto* text = NewControl<fw::StaticText>(l.name);
-        Put(*text, panel, l.place);
+        Put(*text, &panel, l.place);
         Label(*text, l.text, l.font, l.size, l.align);
     }
 
     auto* dash = NewControl<fw::Separator>("Separator1");
-    Put(*dash, panel, {130, 123, 23, 18, kLeft, 15, 2});
+    Put(*dash, &panel, {130, 123, 23, 18, kLeft, 15, 2});
 
-    auto* first = NewControl<allEditfield>("allEditfield3");
-    Put(*first, panel, {40, 121, 84, 22, kLeft, 2, 2});
-    Field(*first, 12);
-    SelectAllOnMenu(*first);
+    auto& first = NewControl(allEditfield3, "allEditfield3");
+    Put(first, &panel, {40, 121, 84, 22, kLeft, 2, 2});
+    Field(first, 12);
+    SelectAllOnMenu(first);
 
-    auto* last = NewControl<allEditfield>("allEditfield4");
-    Put(*last, panel, {160, 121, 84, 22, kLeft, 3, 2});
-    Field(*last, 12);
-    SelectAllOnMenu(*last);
+    auto& last = NewControl(allEditfield4, "allEditfield4");
+    Put(last, &panel, {160, 121, 84, 22, kLeft, 3, 2});
+    Field(last, 12);
+    SelectAllOnMenu(last);
 
-    auto* pad = NewControl<fw::CheckBox>("CheckBox1");
-    Put(*pad, panel, {267, 122, 100, 20, kLeft, 4, 2});
-    pad->SetCaption(kPad);
-    Font(*pad, "Osaka", 12);
-    pad->SetHelpTag(kPadHelp);
-    pad->SetValue(false);
+    auto& pad = NewControl(CheckBox1, "CheckBox1");
+    Put(pad, &panel, {267, 122, 100, 20, kLeft, 4, 2});
+    pad.SetCaption(kPad);
+    Font(pad, "Osaka", 12);
+    pad.SetHelpTag(kPadHelp);
+    pad.SetValue(false);
 
-    auto* after = NewControl<allEditfield>("allEditfield5");
-    Put(*after, panel, {40, 178, 466, 22, kLeft | kRight, 5, 2});
-    Field(*after, 12);
-    SelectAllOnMenu(*after);
+    auto& after = NewControl(allEditfield5, "allEditfield5");
+    Put(after, &panel, {40, 178, 466, 22, kLeft | kRight, 5, 2});
+    Field(after, 12);
+    SelectAllOnMenu(after);
 
-    auto* pattern = NewControl<allEditfield>("allEditfield1");
-    Put(*pattern, panel, {40, 243, 466, 22, kLeft | kRight, 6, 2});
-    Field(*pattern, 12);
-    SelectAllOnMenu(*pattern);
+    auto& pattern = NewControl(allEditfield1, "allEditfield1");
+    Put(pattern, &panel, {40, 243, 466, 22, kLeft | kRight, 6, 2});
+    Field(pattern, 12);
+    SelectAllOnMenu(pattern);
 
-    auto* generate = NewControl<fw::PushButton>("PushButton2");
-    Put(*generate, panel, {378, 318, 128, 20, kRight, 9, 2});
-    generate->SetCaption(kGenerate);
-    Font(*generate, "Osaka", 12);
-    generate->SetDefault(true);
-    generate->SetCancel(false);
-    generate->SetEnabled(false);
+    auto& generate = NewControl(PushButton2, "PushButton2");
+    Put(generate, &panel, {378, 318, 128, 20, kRight, 9, 2});
+    generate.SetCaption(kGenerate);
+    Font(generate, "Osaka", 12);
+    generate.SetDefault(true);
+    generate.SetCancel(false);
+    generate.SetEnabled(false);
 
-    auto* before = NewControl<allEditfield>("allEditfield2");
-    Put(*before, panel, {40, 63, 466, 22, kLeft | kRight, 1, 2});
-    Field(*before, 12);
-    SelectAllOnMenu(*before);
+    auto& before = NewControl(allEditfield2, "allEditfield2");
+    Put(before, &panel, {40, 63, 466, 22, kLeft | kRight, 1, 2});
+    Field(before, 12);
+    SelectAllOnMenu(before);
 
-    auto* clearList = NewControl<fw::BevelButton>("BevelButton10");
-    clearList->SetIcon(back());
-    Put(*clearList, panel, {417, 330, 90, 22, kRight | kBottom, 3, 0});
-    Bevel(*clearList, kClearAll, 10, kClearAllHelp, 0, false);
+    auto& clearList = NewControl(BevelButton10, "BevelButton10");
+    clearList.SetIcon(back());
+    Put(clearList, &panel, {417, 330, 90, 22, kRight | kBottom, 3, 0});
+    Bevel(clearList, kClearAll, 10, kClearAllHelp, 0, false);
 
-    auto* toList = NewControl<fw::RadioButton>("RadioButton1");
-    Put(*toList, panel, {160, 294, 108, 20, 0, 8, 2});
-    toList->SetCaption(kToURLList);
-    Font(*toList, "Osaka", 12);
-    toList->SetValue(false);
+    auto& toList = NewControl(RadioButton1, "RadioButton1");
+    Put(toList, &panel, {160, 294, 108, 20, 0, 8, 2});
+    toList.SetCaption(kToURLList);
+    Font(toList, "Osaka", 12);
+    toList.SetValue(false);
 
     auto* toEditor = NewControl<fw::RadioButton>("RadioButton2");
-    Put(*toEditor, panel, {40, 294, 108, 20, 0, 7, 2});
+    Put(*toEditor, &panel, {40, 294, 108, 20, 0, 7, 2});
     toEditor->SetCaption(kToTextEdit);
     Font(*toEditor, "Osaka", 12);
     toEditor->SetValue(true);
 
     auto* destination = NewControl<fw::StaticText>("StaticText13");
-    Put(*destination, panel, {40, 271, 133, 18, kLeft, 27, 2});
+    Put(*destination, &panel, {40, 271, 133, 18, kLeft, 27, 2});
     Label(*destination, kDestinationLabel, "Osaka", 12, 0);
 
-    auto* clearEditor = NewControl<fw::BevelButton>("BevelButton11");
-    clearEditor->SetIcon(back());
-    Put(*clearEditor, panel, {315, 330, 90, 22, kRight | kBottom, 2, 1});
-    Bevel(*clearEditor, kClearAll, 10, kClearAllHelp, 0, false);
+    auto& clearEditor = NewControl(BevelButton11, "BevelButton11");
+    clearEditor.SetIcon(back());
+    Put(clearEditor, &panel, {315, 330, 90, 22, kRight | kBottom, 2, 1});
+    Bevel(clearEditor, kClearAll, 10, kClearAllHelp, 0, false);
 
     auto* formats = NewControl<fw::StaticText>("StaticText14");
-    Put(*formats, panel, {267, 97, 239, 18, kLeft | kRight, 29, 2});
+    Put(*formats, &panel, {267, 97, 239, 18, kLeft | kRight, 29, 2});
     Label(*formats, kFormats, "Osaka", 12, 0);
 
-    auto* listPage = NewControl<fw::BevelButton>("BevelButton1");
-    listPage->SetIcon(back());
-    Put(*listPage, panel, {212, 9, 100, 22, kLeft | kTop, 2, kOnWindow});
-    Bevel(*listPage, kPageURLList, 12, kPageURLListHelp, 1, false);
+    auto& listPage = NewControl(BevelButton1, "BevelButton1");
+    listPage.SetIcon(back());
+    Put(listPage, &panel, {212, 9, 100, 22, kLeft | kTop, 2, kOnWindow});
+    Bevel(listPage, kPageURLList, 12, kPageURLListHelp, 1, false);
 
-    auto* editorPage = NewControl<fw::BevelButton>("BevelButton2");
-    editorPage->SetIcon(back());
-    Put(*editorPage, panel, {113, 9, 100, 22, kLeft | kTop, 3, kOnWindow});
-    Bevel(*editorPage, kPageTextEdit, 12, kPageTextEditHelp, 1, false);
+    auto& editorPage = NewControl(BevelButton2, "BevelButton2");
+    editorPage.SetIcon(back());
+    Put(editorPage, &panel, {113, 9, 100, 22, kLeft | kTop, 3, kOnWindow});
+    Bevel(editorPage, kPageTextEdit, 12, kPageTextEditHelp, 1, false);
 
     // Kept off the visible area: locked to the right edge only, it moves with that edge.
-    auto* memo = NewControl<allEditfield>("EditField1");
-    Put(*memo, panel, {592, 20, 239, 22, kRight, 4, kOnWindow});
-    Field(*memo, 12);
-    memo->SetText(kMemo);
-    memo->SetHelpTag(kMemo);
-    SelectAllOnMenu(*memo);
+    auto& memo = NewControl(EditField1, "EditField1");
+    Put(memo, &panel, {592, 20, 239, 22, kRight, 4, kOnWindow});
+    Field(memo, 12);
+    memo.SetText(kMemo);
+    memo.SetHelpTag(kMemo);
+    SelectAllOnMenu(memo);
 
-    NewControl<EditCMenu>("EditCMenu1");
-    NewControl<fw::ContextualMenu>("ContextualMenu1");
+    NewControl(EditCMenu1, "EditCMenu1");
+    NewControl(ContextualMenu1, "ContextualMenu1");
 
-    auto* generatorPage = NewControl<fw::BevelButton>("BevelButton4");
-    generatorPage->SetIcon(back2());
-    Put(*generatorPage, panel, {14, 9, 100, 22, kLeft | kTop, 11, kOnWindow});
-    Bevel(*generatorPage, kPageGenerator, 12, kPageGeneratorHelp, 1, true);
+    auto& generatorPage = NewControl(BevelButton4, "BevelButton4");
+    generatorPage.SetIcon(back2());
+    Put(generatorPage, &panel, {14, 9, 100, 22, kLeft | kTop, 11, kOnWindow});
+    Bevel(generatorPage, kPageGenerator, 12, kPageGeneratorHelp, 1, true);
 
     // Off the visible area like EditField1, and without a handler.
     auto* register_ = NewControl<fw::BevelButton>("BevelButton9");
     register_->SetIcon(back());
-    Put(*register_, panel, {592, 326, 90, 22, kRight | kBottom, 12, kOnWindow});
+    Put(*register_, &panel, {592, 326, 90, 22, kRight | kBottom, 12, kOnWindow});
     Bevel(*register_, kRegister, 10, kRegisterHelp, 0, false);
 
     InstallPageHandlers();

@@ -26,25 +26,13 @@ void ScrapWindow::InstallListHandlers() {
     list.OnCellBackgroundPaint = [this](fw::Graphics& g, int row, int column) {
         return ListBox1_CellBackgroundPaint(g, row, column);
     };
-    ControlNamed<fw::BevelButton>("BevelButton10").OnAction = [this] { BevelButton10_Action(); };
-    auto& listPage = ControlNamed<fw::BevelButton>("BevelButton1");
+    BevelButton10().OnAction = [this] { BevelButton10_Action(); };
+    auto& listPage = BevelButton1();
     listPage.OnOpen = [this] { BevelButton1_Open(); };
     listPage.OnDropObject = [this](fw::DragItem& obj, int action) {
         BevelButton1_DropObject(obj, action);
     };
-    ControlNamed<fw::ContextualMenu>("ContextualMenu1").OnAction = [this](const std::string& item) {
-        ContextualMenu1_Action(item);
-    };
-}
-
-SelListBox& ScrapWindow::ListBox1() const {
-    if (!listBox1_) listBox1_ = &ControlNamed<SelListBox>("ListBox1");
-    return *listBox1_;
-}
-
-fw::StaticText& ScrapWindow::StaticText1() const {
-    if (!staticText1_) staticText1_ = &ControlNamed<fw::StaticText>("StaticText1");
-    return *staticText1_;
+    ContextualMenu1().OnAction = [this](const std::string& item) { ContextualMenu1_Action(item); };
 }
 
 void ScrapWindow::MP_AddDownloadItem(std::string_view s) {
@@ -99,7 +87,7 @@ bool ScrapWindow::ListBox1_KeyDown(const std::string& key) {
 bool ScrapWindow::ListBox1_MouseDown(std::int32_t /*x*/, std::int32_t /*y*/) {
     if (!fw::IsContextualClick()) return false;
     auto& list = ListBox1();
-    auto& menu = ControlNamed<fw::ContextualMenu>("ContextualMenu1");
+    auto& menu = ContextualMenu1();
     menu.DeleteAllRows();
     if (list.Selected(list.ListIndex())) menu.AddRow(MenuTexts::kDeleteSelected);
     if (list.ListCount() >= 1) {

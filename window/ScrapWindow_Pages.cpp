@@ -6,36 +6,31 @@
 #include "framework/gui/PagePanel.h"
 #include "window/ScrapWindow.h"
 
-namespace {
-
 // Shows the page and sets the buttons in a fixed order: own pressed, the others released with
 // the released face, then the pressed face on the own button, then a repaint before returning.
 // Nothing is tested first: clicking the shown page's toggle would otherwise leave it released.
-void ShowPage(ScrapWindow& w, int page, const char* own, const char* other1, const char* other2) {
-    w.ControlNamed<fw::PagePanel>("PagePanel1").SetValue(page);
-    w.ControlNamed<fw::BevelButton>(own).SetValue(true);
-    auto& first = w.ControlNamed<fw::BevelButton>(other1);
-    first.SetValue(false);
-    first.SetIcon(back());
-    auto& second = w.ControlNamed<fw::BevelButton>(other2);
-    second.SetValue(false);
-    second.SetIcon(back());
-    w.ControlNamed<fw::BevelButton>(own).SetIcon(back2());
-    w.UpdateNow();
+void ScrapWindow::ShowPage(int page, fw::BevelButton& own, fw::BevelButton& other1,
+                           fw::BevelButton& other2) {
+    PagePanel1().SetValue(page);
+    own.SetValue(true);
+    other1.SetValue(false);
+    other1.SetIcon(back());
+    other2.SetValue(false);
+    other2.SetIcon(back());
+    own.SetIcon(back2());
+    UpdateNow();
 }
 
-}  // namespace
-
 void ScrapWindow::MP_KirikaeURLlist() {
-    ShowPage(*this, 0, "BevelButton1", "BevelButton2", "BevelButton4");
+    ShowPage(0, BevelButton1(), BevelButton2(), BevelButton4());
 }
 
 void ScrapWindow::MP_KirikaeEditor() {
-    ShowPage(*this, 1, "BevelButton2", "BevelButton1", "BevelButton4");
+    ShowPage(1, BevelButton2(), BevelButton1(), BevelButton4());
 }
 
 void ScrapWindow::MP_KirikaeGenerator() {
-    ShowPage(*this, 2, "BevelButton4", "BevelButton1", "BevelButton2");
+    ShowPage(2, BevelButton4(), BevelButton1(), BevelButton2());
 }
 
 void ScrapWindow::BevelButton1_Action() {
@@ -49,7 +44,7 @@ void ScrapWindow::BevelButton4_Action() {
 }
 
 void ScrapWindow::InstallPageHandlers() {
-    ControlNamed<fw::BevelButton>("BevelButton1").OnAction = [this] { BevelButton1_Action(); };
-    ControlNamed<fw::BevelButton>("BevelButton2").OnAction = [this] { BevelButton2_Action(); };
-    ControlNamed<fw::BevelButton>("BevelButton4").OnAction = [this] { BevelButton4_Action(); };
+    BevelButton1().OnAction = [this] { BevelButton1_Action(); };
+    BevelButton2().OnAction = [this] { BevelButton2_Action(); };
+    BevelButton4().OnAction = [this] { BevelButton4_Action(); };
 }

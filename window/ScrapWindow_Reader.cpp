@@ -51,7 +51,7 @@ void ScrapWindow::ListBox1_DropObject(fw::DragItem& obj, std::int32_t /*action*/
 }
 
 void ScrapWindow::BevelButton1_Open() {
-    ControlNamed<fw::BevelButton>("BevelButton1").AcceptTextDrop();
+    BevelButton1().AcceptTextDrop();
 }
 
 // The button reads text only and leaves the page as it is.

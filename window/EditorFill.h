@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace fw {
+class EditField;
+}
+
+// Puts generated text into the editor, with the field hidden while the text goes in. A long
+// text goes in piece by piece with a turn of the event loop between two pieces, so the window
+// keeps answering while a million lines go in.
+//
+// During such a turn the user may do anything, and the fill keeps the editor's text whole:
+// - generate again: the newer fill replaces the text, and the older one stops where it is;
+// - clear the editor (Clear): the fill stops, so nothing of it arrives after the clearing;
+// - save or extract (Finish first): the rest goes in at once, so they read the whole text;
+// - close the window: the fill stops at the quit.
+// At most one fill is under way. The field is shown again by whatever ends the fill: its own
+// last piece, Finish, Clear or the newer fill.
+class EditorFill {
+public:
+    // The editor belongs to the window, which outlives its fills.
+    explicit EditorFill(fw::EditField& editor) : editor_(editor) {}
+    EditorFill(const EditorFill&) = delete;
+    EditorFill& operator=(const EditorFill&) = delete;
+
+    // Replaces the editor's whole text.
+    void Replace(std::string text);
+    // Puts the rest of a fill under way into the editor at once; nothing when none is.
+    void Finish();
+    // Stops a fill under way and empties the editor.
+    void Clear();
+
+private:
+    fw::EditField& editor_;
+    // Counts the fills, so that one overtaken by a newer fill, by Finish or by Clear stops.
+    std::uint64_t serial_ = 0;
+    // The text of the fill under way and how much of it is in the editor.
+    std::string text_;
+    std::size_t done_ = 0;
+};
