@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "app/App.h"
-#include "app/Startup.h"
 #include "framework/gui/Runtime.h"
+#include "startup/Startup.h"
 #include "window/ScrapWindow.h"
 
 // The program built as start-up builds it, on the offscreen platform unless another is set,

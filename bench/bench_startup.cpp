@@ -10,9 +10,9 @@
 #include <QMainWindow>
 #include <QWindow>
 
-#include "app/Startup.h"
 #include "bench/BenchSupport.h"
 #include "framework/gui/Runtime.h"
+#include "startup/Startup.h"
 #include "window/ScrapWindow.h"
 
 namespace {

@@ -21,8 +21,8 @@
 #include "framework/gui/Picture.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/StaticText.h"
-#include "tests/app/ShellFixture.h"
 #include "tests/support/GuiTestSupport.h"
+#include "tests/support/ShellFixture.h"
 
 namespace {
 

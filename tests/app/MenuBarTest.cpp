@@ -16,8 +16,8 @@
 #include "framework/core/Exceptions.h"
 #include "framework/gui/Menu.h"
 #include "framework/gui/Runtime.h"
-#include "tests/app/ShellFixture.h"
 #include "tests/support/GuiTestSupport.h"
+#include "tests/support/ShellFixture.h"
 
 namespace {
 

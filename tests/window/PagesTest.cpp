@@ -15,7 +15,7 @@
 #include "framework/gui/CheckBox.h"
 #include "framework/gui/PagePanel.h"
 #include "framework/gui/RadioButton.h"
-#include "tests/app/ShellFixture.h"
+#include "tests/support/ShellFixture.h"
 #include "window/SelListBox.h"
 #include "window/allEditfield.h"
 #include "window/urlEditfield.h"

@@ -21,7 +21,7 @@
 #include "framework/gui/Separator.h"
 #include "framework/gui/StaticText.h"
 #include "framework/gui/detail/ListView.h"
-#include "tests/app/ShellFixture.h"
+#include "tests/support/ShellFixture.h"
 #include "window/EditCMenu.h"
 #include "window/SelListBox.h"
 #include "window/allEditfield.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/gui/StaticText.h"
-#include "tests/app/ShellFixture.h"
+#include "tests/support/ShellFixture.h"
 #include "window/ScrapWindowTexts.h"
 #include "window/SelListBox.h"
 

@@ -12,7 +12,7 @@
 #include "app/MenuTexts.h"
 #include "framework/gui/Application.h"
 #include "framework/gui/Menu.h"
-#include "tests/app/ShellFixture.h"
+#include "tests/support/ShellFixture.h"
 #include "window/EditCMenu.h"
 #include "window/allEditfield.h"
 #include "window/urlEditfield.h"

@@ -22,7 +22,7 @@
 #include "framework/gui/FolderItem.h"
 #include "framework/gui/PagePanel.h"
 #include "framework/gui/PushButton.h"
-#include "tests/app/ShellFixture.h"
+#include "tests/support/ShellFixture.h"
 #include "window/ScrapWindowTexts.h"
 #include "window/SelListBox.h"
 #include "window/urlEditfield.h"

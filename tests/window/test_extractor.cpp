@@ -10,7 +10,7 @@
 #include "framework/gui/PagePanel.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/StaticText.h"
-#include "tests/app/ShellFixture.h"
+#include "tests/support/ShellFixture.h"
 #include "window/ScrapWindowTexts.h"
 #include "window/SelListBox.h"
 #include "window/urlEditfield.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/app/ShellFixture.h"
+#include "tests/support/ShellFixture.h"
 #include "window/urlEditfield.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/App.h"
-#include "app/Startup.h"
+#include "startup/Startup.h"
 #include "tests/support/GuiTestSupport.h"
 #include "window/ScrapWindow.h"
 

@@ -16,12 +16,12 @@
 #include "app/FileTypes.h"
 #include "app/Menu.h"
 #include "app/Pictures.h"
-#include "app/Startup.h"
 #include "engine/myglobal.h"
 #include "framework/gui/FileType.h"
 #include "framework/gui/Hooks.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
+#include "startup/Startup.h"
 #include "tests/support/GuiTestSupport.h"
 #include "window/ScrapWindow.h"
 

@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "startup/Startup.h"
 
 #include <memory>
 
