@@ -18,7 +18,7 @@ class EditField;
 // - save or extract (Finish first): the rest goes in at once, so they read the whole text;
 // - close the window: the fill stops at the quit.
 // At most one fill is under way. The field is shown again by whatever ends the fill: its own
-// last piece, Finish, Clear or the newer fill.
+// last piece, Finish, Clear or the newer fill; after a quit it stays hidden, as the program ends.
 class EditorFill {
 public:
     // The editor belongs to the window, which outlives its fills.
