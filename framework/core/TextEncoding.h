@@ -48,9 +48,6 @@ public:
     EncodedText convert(std::string_view bytes) const;
     EncodedText convert(const EncodedText& text) const { return convert(text.bytes); }
 
-    const TextEncoding& Source() const { return from_; }
-    const TextEncoding& Target() const { return to_; }
-
     struct Handle;
 
 private:

@@ -159,7 +159,6 @@ protected:
     // A subclass creates its widget in its constructor and hands it over here; the control
     // then routes the widget's events to the Event_ methods.
     void SetWidget(QWidget* widget, QWidget* eventSource = nullptr);
-    QWidget* EventSource() const { return eventSource_; }
     // Deletes the widget before the subclass's own parts go (a view that refers to them).
     void DestroyWidget();
     virtual void ApplyFont();

@@ -22,7 +22,6 @@ public:
 
     // The chosen item, nil when the user cancels.
     std::shared_ptr<FolderItem> ShowModalWithin(Window* parent) const;
-    std::shared_ptr<FolderItem> ShowModal() const { return ShowModalWithin(nullptr); }
 };
 
 }  // namespace fw

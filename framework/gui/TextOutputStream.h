@@ -21,7 +21,6 @@ public:
 
     // Writes the text, adding nothing. A failure is remembered and reported by Close.
     void Write(const std::string& text);
-    void WriteLine(const std::string& text) { Write(text + "\r"); }
 
     // Puts the file in place. False when anything failed: the temporary file is removed, the
     // target stays as it was and the reason is in LastErrorMessage (and the folder item's).
