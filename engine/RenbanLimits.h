@@ -26,3 +26,19 @@ public:
 };
 
 }  // namespace myglobal
+
+namespace myglobal::renban {
+
+// What is left of one call's allowance of entries and bytes.
+class Budget {
+public:
+    // Takes `entries` more entries of at most `bytes` bytes in all from the allowance, or throws
+    // RenbanRefused when they would exceed it.
+    void Take(std::int64_t entries, std::int64_t bytes);
+
+private:
+    std::int64_t entries_ = kMaxRenbanEntries;
+    std::int64_t bytes_ = kMaxRenbanBytes;
+};
+
+}  // namespace myglobal::renban

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 
+#include "engine/LetterRange.h"
 #include "engine/RenbanTexts.h"
 #include "framework/core/EventLoop.h"
 #include "framework/core/Strings.h"
@@ -60,15 +61,6 @@ void AppendNumberRange(std::vector<std::string>& list, const RangeSpec& spec) {
 }
 
 }  // namespace
-
-void Budget::Take(std::int64_t entries, std::int64_t bytes) {
-    if (entries > entries_) {
-        throw RenbanRefused(texts::TooManyEntries(kMaxRenbanEntries - entries_ + entries));
-    }
-    if (bytes > bytes_) throw RenbanRefused(texts::TooManyBytes());
-    entries_ -= entries;
-    bytes_ -= bytes;
-}
 
 std::string_view FirstRangeText(std::string_view text) {
     const std::size_t open = text.find('[');

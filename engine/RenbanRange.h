@@ -10,7 +10,7 @@
 
 // The engine's own reading and writing of one range. Reading is separate from appending so that
 // the entries of a range, or of a whole pass, are counted and refused or reserved for before the
-// first one is appended.
+// first one is appended. Letter ranges are read and written in engine/LetterRange.h.
 namespace myglobal::renban {
 
 // One range, read: the entries are prefix, fixedZeros "0"s, the value text and suffix.
@@ -26,18 +26,6 @@ struct RangeSpec {
     std::int64_t maxEntryBytes = 0;  // no entry of the range is longer
 };
 
-// What is left of one call's allowance of entries and bytes.
-class Budget {
-public:
-    // Takes `entries` more entries of at most `bytes` bytes in all from the allowance, or throws
-    // RenbanRefused when they would exceed it.
-    void Take(std::int64_t entries, std::int64_t bytes);
-
-private:
-    std::int64_t entries_ = kMaxRenbanEntries;
-    std::int64_t bytes_ = kMaxRenbanBytes;
-};
-
 // The bytes of the entry of the largest value, times the count: the bytes a range may need.
 inline std::int64_t BytesOf(const RangeSpec& spec) {
     return spec.count * spec.maxEntryBytes;
@@ -51,12 +39,7 @@ std::string_view FirstRangeText(std::string_view text);
 // value out of bounds.
 RangeSpec ReadFirstRange(std::string_view text, bool lowercase, bool pad);
 
-// A letter range from its two value texts (implemented with the letter numbers).
-RangeSpec ReadLetterRange(std::string_view first, std::string_view last, std::string_view prefix,
-                          std::string_view suffix, bool pad);
-
 // Appends the entries of `spec` at the end of `list`, one turn of the event loop each.
 void AppendRange(std::vector<std::string>& list, const RangeSpec& spec);
-void AppendLetterRange(std::vector<std::string>& list, const RangeSpec& spec);
 
 }  // namespace myglobal::renban

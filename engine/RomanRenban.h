@@ -13,7 +13,8 @@ namespace RomanRenban {
 // Appends prefix + written form + suffix for every value from the value of `first` up to that of
 // `last`; nothing when first is greater. With `pad`, written forms shorter than `last` has bytes
 // get up to twelve leading "a"s. Throws myglobal::RenbanRefused (nothing appended) for a value
-// above 2147483647 or more entries than one call may append.
+// above 2147483647 or more entries than one call may append. Defined in LetterRange.cpp.
+// Kept for the callers that know it by name; expansions use renban::ReadLetterRange instead.
 void MG_RomaRenban(std::vector<std::string>& list, const std::string& first,
                    const std::string& last, const std::string& prefix, const std::string& suffix,
                    bool pad);

@@ -25,6 +25,7 @@ std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::strin
 
 // One pass: every entry of `list` that holds both "[" and "]" is replaced by the expansions of
 // its first range, appended at the end; the other entries keep their order at the front.
+// Kept for the callers that know it by name; MG_MakeRenbanList runs its passes on one budget.
 void MP_MakeRenbanList(std::vector<std::string>& list, bool pad);
 
 // The text converted to UTF-8 from its declared encoding; when it declares none that converts,
