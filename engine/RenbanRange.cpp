@@ -63,29 +63,25 @@ void AppendNumberRange(std::vector<std::string>& list, const RangeSpec& spec) {
 }  // namespace
 
 std::string_view FirstRangeText(std::string_view text) {
-    const std::size_t open = text.find('[');
-    const std::size_t end = text.find_first_of("[]", open + 1);
-    return text.substr(open + 1, end == std::string_view::npos ? end : end - open - 1);
+    return fw::NthFieldBView(fw::NthFieldBView(text, "[", 2), "]", 1);
 }
 
 RangeSpec ReadFirstRange(std::string_view text, bool lowercase, bool pad) {
-    const std::string_view prefix = text.substr(0, text.find('['));
+    // Fields 1 and 2 at "[" in one pass: this runs for every entry of a pass.
+    fw::FieldsB atOpen(text, "[");
+    const std::string_view prefix = *atOpen.Next();
+    const std::string_view afterOpen = atOpen.Next().value_or(std::string_view());
     const std::string_view suffix = text.substr(text.find(']') + 1);
 
     std::string range;
-    for (char c : FirstRangeText(text)) {
+    for (char c : fw::NthFieldBView(afterOpen, "]", 1)) {
         if (c == ' ' || c == '\t') continue;
         range += (lowercase && c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
     }
     // Bytes from a second "-" on are ignored.
-    const std::string_view r = range;
-    const std::size_t dash = r.find('-');
-    const std::string_view first = r.substr(0, dash);
-    std::string_view last;
-    if (dash != std::string_view::npos) {
-        last = r.substr(dash + 1);
-        last = last.substr(0, last.find('-'));
-    }
+    fw::FieldsB atDash(range, "-");
+    const std::string_view first = *atDash.Next();
+    const std::string_view last = atDash.Next().value_or(std::string_view());
 
     if (fw::AscB(first) > 0x39) return ReadLetterRange(first, last, prefix, suffix, pad);
     return ReadNumberRange(first, last, prefix, suffix, pad);

@@ -6,32 +6,25 @@
 namespace myNTFCF {
 
 std::int32_t MG_countFields(const std::string& text, const std::string& delimiter) {
-    const std::int32_t length = fw::LenB(delimiter);
-    std::int32_t count = 0;
-    std::int32_t position = 0;
-    while (true) {
-        const std::int32_t p = fw::InStrB(position, text, delimiter);
-        if (p == 0) break;
+    fw::FieldsB fields(text, delimiter);
+    std::int32_t count = 1;
+    for (fields.Next(); !fields.Last(); fields.Next()) {
         ++count;
-        position = p + length;
         fw::DoEvents();
     }
-    return count + 1;
+    return count;
 }
 
 std::string MG_nthField(const std::string& text, const std::string& delimiter, std::int32_t n) {
-    const std::int32_t length = fw::LenB(delimiter);
-    std::int32_t position = 0;
-    std::int32_t fieldStart = 1;
-    for (std::int32_t j = 1; j <= n; ++j) {
-        const std::int32_t p = fw::InStrB(position, text, delimiter);
-        if (p == 0) return j == n ? fw::MidB(text, fieldStart) : std::string();
-        position = p + length;
-        if (j == n - 1) fieldStart = position;
-        fw::DoEvents();
-    }
     if (n < 1) return text;
-    return fw::MidB(text, fieldStart, position - fieldStart - length);
+    fw::FieldsB fields(text, delimiter);
+    // One turn for every occurrence met on the way to field n.
+    for (std::int32_t j = 1;; ++j) {
+        const std::string_view field = *fields.Next();
+        if (fields.Last()) return j == n ? std::string(field) : std::string();
+        fw::DoEvents();
+        if (j == n) return std::string(field);
+    }
 }
 
 }  // namespace myNTFCF

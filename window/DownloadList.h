@@ -9,29 +9,9 @@
 #include "framework/core/MsgBox.h"
 #include "framework/core/TextEncoding.h"
 
-// The download-list reader's rules that need no widgets: cutting a text into its lines, reading
-// one line into rows, and the accepted prefixes.
+// The download-list reader's rules that need no widgets: reading one line into rows, and the
+// accepted prefixes.
 namespace DownloadList {
-
-// Calls `line` with every line of `text` cut at `separator`, in order, in one pass. These are
-// exactly the fields myNTFCF::MG_nthField gives for 1 up to MG_countFields: a text ending in the
-// separator has an empty last line, the empty text one empty line. Scanning field by field
-// instead would cost time in the square of the number of lines.
-template <class F>
-void ForEachLine(std::string_view text, std::string_view separator, F&& line) {
-    if (separator.empty()) {
-        line(text);
-        return;
-    }
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find(separator, start);
-        if (end == std::string_view::npos) break;
-        line(text.substr(start, end - start));
-        start = end + separator.size();
-    }
-    line(text.substr(start));
-}
 
 // What an entry or a plain line adds to the list: itself when it begins with "http:" or "ftp:",
 // itself with "h" in front when it begins with "ttp:", nothing otherwise ("https:" included).

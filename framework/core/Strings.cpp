@@ -94,18 +94,12 @@ std::int32_t AscB(std::string_view s) {
     return s.empty() ? 0 : static_cast<std::int32_t>(static_cast<unsigned char>(s[0]));
 }
 
+std::size_t FieldsB::FindLonger() const {
+    return delimiter_.empty() ? std::string_view::npos : text_.find(delimiter_, start_);
+}
+
 std::string NthFieldB(std::string_view text, std::string_view delimiter, std::int32_t n) {
-    if (n < 1) return {};
-    if (delimiter.empty()) return n == 1 ? std::string(text) : std::string();
-    std::size_t fieldStart = 0;
-    for (std::int32_t j = 1; j < n; ++j) {
-        const std::size_t p = text.find(delimiter, fieldStart);
-        if (p == std::string_view::npos) return {};
-        fieldStart = p + delimiter.size();
-    }
-    const std::size_t end = text.find(delimiter, fieldStart);
-    return std::string(text.substr(
-        fieldStart, end == std::string_view::npos ? std::string_view::npos : end - fieldStart));
+    return std::string(NthFieldBView(text, delimiter, n));
 }
 
 std::int32_t Len(std::string_view s) {

@@ -9,13 +9,15 @@
 #include "engine/myNTFCF.h"
 #include "engine/myglobal.h"
 #include "framework/core/MsgBox.h"
+#include "framework/core/Strings.h"
 #include "window/DownloadList.h"
 
 namespace {
 
 std::vector<std::string> Lines(const std::string& text, const std::string& sep) {
     std::vector<std::string> lines;
-    DownloadList::ForEachLine(text, sep, [&](std::string_view l) { lines.emplace_back(l); });
+    fw::FieldsB fields(text, sep);
+    while (const auto l = fields.Next()) lines.emplace_back(*l);
     return lines;
 }
 
