@@ -1,11 +1,9 @@
 #include "window/DownloadList.h"
 
-#include <iostream>
 #include <vector>
 
 #include "engine/myglobal.h"
 #include "framework/core/EventLoop.h"
-#include "framework/core/MsgBox.h"
 #include "framework/core/Strings.h"
 
 namespace DownloadList {
@@ -18,51 +16,6 @@ namespace {
 bool BeginsWith(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && fw::StrEq(text.substr(0, prefix.size()), prefix);
 }
-
-// Reads now running, and how deep inside their turns of the event loop the program is.
-int liveFilters = 0;
-int turnDepth = 0;
-fw::EventLoopTurn plainTurn = nullptr;
-
-// The turn the reads give the event loop: the usual one, counted, so that a message raised by
-// an event handled there is known not to be the read's own.
-void CountedTurn() {
-    struct Depth {
-        Depth() { ++turnDepth; }
-        ~Depth() { --turnDepth; }
-    } depth;
-    if (plainTurn) plainTurn();
-}
-
-}  // namespace
-
-Acceptance Accept(std::string_view entry) {
-    if (BeginsWith(entry, "http:")) return Acceptance::AsItIs;
-    if (BeginsWith(entry, "ttp:")) return Acceptance::WithH;
-    if (BeginsWith(entry, "ftp:")) return Acceptance::AsItIs;
-    return Acceptance::Refused;
-}
-
-FirstMessageOnly::FirstMessageOnly()
-    : depth_(turnDepth), previous_(fw::SetMsgBoxHook([this](const std::string& text) {
-          const bool own = turnDepth == depth_;
-          if (own && shown_) return;
-          if (own) shown_ = true;
-          if (previous_) {
-              previous_(text);
-          } else {
-              std::cerr << text << '\n';
-          }
-      })) {
-    if (liveFilters++ == 0) plainTurn = fw::SetEventLoopTurn(&CountedTurn);
-}
-
-FirstMessageOnly::~FirstMessageOnly() {
-    fw::SetMsgBoxHook(std::move(previous_));
-    if (--liveFilters == 0) fw::SetEventLoopTurn(plainTurn);
-}
-
-namespace {
 
 void AddIfAccepted(std::string_view entry, const RowSink& add) {
     switch (Accept(entry)) {
@@ -99,6 +52,13 @@ void ReadUtf8Line(std::string_view line, const RowSink& add) {
 }
 
 }  // namespace
+
+Acceptance Accept(std::string_view entry) {
+    if (BeginsWith(entry, "http:")) return Acceptance::AsItIs;
+    if (BeginsWith(entry, "ttp:")) return Acceptance::WithH;
+    if (BeginsWith(entry, "ftp:")) return Acceptance::AsItIs;
+    return Acceptance::Refused;
+}
 
 void ReadLine(std::string_view line, const std::optional<fw::TextEncoding>& encoding,
               const RowSink& add) {

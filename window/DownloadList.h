@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "framework/core/EventLoop.h"
-#include "framework/core/MsgBox.h"
 #include "framework/core/TextEncoding.h"
 
 // The download-list reader's rules that need no widgets: reading one line into rows, and the
@@ -22,25 +20,6 @@ Acceptance Accept(std::string_view entry);
 
 // Hands a line's or an entry's row to the list.
 using RowSink = std::function<void(std::string_view row)>;
-
-// While it lives, only the first message box of the read is shown. A download list can hold
-// thousands of refused ranges (a binary file dropped by mistake holds them by chance), and a box
-// for each would keep the user clicking long after the read has ended. Events handled in the
-// read's turns of the event loop show theirs as usual.
-class FirstMessageOnly {
-public:
-    FirstMessageOnly();
-    ~FirstMessageOnly();
-    FirstMessageOnly(const FirstMessageOnly&) = delete;
-    FirstMessageOnly& operator=(const FirstMessageOnly&) = delete;
-
-private:
-    // The depth of event-loop turns the read started at: a message raised deeper comes from
-    // another event and is shown as usual.
-    int depth_;
-    bool shown_ = false;
-    fw::MsgBoxHook previous_;
-};
 
 // Reads one line of a download list, given as bytes in the list's encoding: converted to UTF-8
 // and trimmed; a line holding a range is expanded without padding and every accepted expansion

@@ -1,6 +1,7 @@
 // The download-list reader and the drops that feed it.
 #include "engine/myglobal.h"
 #include "framework/core/EventLoop.h"
+#include "framework/core/MsgBox.h"
 #include "framework/core/Strings.h"
 #include "framework/gui/BevelButton.h"
 #include "framework/gui/FolderItem.h"
@@ -10,7 +11,9 @@
 #include "window/SelListBox.h"
 
 void ScrapWindow::MP_ReadDownloadList(fw::EncodedText text) {
-    const DownloadList::FirstMessageOnly oneMessage;
+    // A download list can hold thousands of refused ranges (a binary file dropped by mistake
+    // holds them by chance); a box for each would keep the user clicking long after the read.
+    const fw::FirstMessageOnly oneMessage;
     // The text is this call's own: a turn of the event loop may start another read or change
     // the list, and the lines still to come are read all the same. The lines are the fields
     // MG_nthField gives one by one, taken in one pass: field by field would cost time in the
@@ -42,7 +45,7 @@ void ScrapWindow::ListBox1_DropObject(fw::DragItem& obj, std::int32_t /*action*/
     if (obj.FolderItemAvailable()) {
         // One line per call keeps a large file linear.
         if (auto stream = obj.FolderItem()->OpenAsTextFile()) {
-            const DownloadList::FirstMessageOnly oneMessage;
+            const fw::FirstMessageOnly oneMessage;
             while (!stream->Eof()) {
                 MP_ReadDownloadList(stream->ReadLine());
                 fw::DoEvents();

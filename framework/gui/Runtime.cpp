@@ -8,6 +8,7 @@
 #include <deque>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <typeinfo>
 #include <utility>
@@ -28,6 +29,7 @@ namespace {
 
 struct RuntimeState {
     std::unique_ptr<QApplication> ownedApp;
+    std::optional<ScopedEventLoopTurn> throttledTurn;
     int exitCode = 0;
     bool quitRequested = false;
     Application* app = nullptr;
@@ -139,7 +141,7 @@ void RuntimeInit(int& argc, char** argv) {
     detail::InstallQtTranslations();
     // Closing the main window quits through the window's own Close event, not through Qt.
     QApplication::setQuitOnLastWindowClosed(false);
-    SetEventLoopTurn(&detail::ThrottledEventLoopTurn);
+    state.throttledTurn.emplace(&detail::ThrottledEventLoopTurn);
     SetMsgBoxHook(&ShowMessageDialog);
     detail::InstallApplicationFilter();
     for (const char* name : kFrameworkClasses) RuntimeRegisterClass(name);
@@ -172,7 +174,7 @@ void RuntimeReleaseModuleLists() {
 int RuntimeExit() {
     auto& state = State();
     detail::DestroyAllWindows();
-    SetEventLoopTurn(nullptr);
+    state.throttledTurn.reset();
     SetMsgBoxHook(nullptr);
     state.ownedApp.reset();
     return state.exitCode;

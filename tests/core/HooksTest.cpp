@@ -8,8 +8,6 @@
 
 namespace {
 
-int gTurns = 0;
-
 TEST(Hooks, MessageBoxGoesToTheInstalledHook) {
     std::vector<std::string> shown;
     auto previous = fw::SetMsgBoxHook([&](const std::string& text) { shown.push_back(text); });
@@ -20,14 +18,47 @@ TEST(Hooks, MessageBoxGoesToTheInstalledHook) {
 }
 
 TEST(Hooks, EventLoopTurnRunsOnlyWhenInstalled) {
-    gTurns = 0;
+    int turns = 0, nestedTurns = 0;
     fw::DoEvents();
-    fw::SetEventLoopTurn([] { ++gTurns; });
+    {
+        const fw::ScopedEventLoopTurn counting([&] { ++turns; });
+        fw::DoEvents();
+        {
+            const fw::ScopedEventLoopTurn nested([&] { ++nestedTurns; });
+            fw::DoEvents();
+        }
+        fw::DoEvents();
+    }
     fw::DoEvents();
-    fw::DoEvents();
-    fw::SetEventLoopTurn(nullptr);
-    fw::DoEvents();
-    EXPECT_EQ(gTurns, 2);
+    EXPECT_EQ(turns, 2);
+    EXPECT_EQ(nestedTurns, 1);
+}
+
+// Of the messages of the code that made the policy only the first is shown; another event run
+// in a turn shows its own, also under a policy of its own.
+TEST(Hooks, FirstMessageOnlyKeepsTheFirstOfItsOwnCode) {
+    std::vector<std::string> shown;
+    const auto previous =
+        fw::SetMsgBoxHook([&](const std::string& text) { shown.push_back(text); });
+    {
+        const fw::ScopedEventLoopTurn otherEvent([] {
+            const fw::FirstMessageOnly itsOwn;
+            fw::MsgBox("event");
+            fw::MsgBox("event again");
+        });
+        const fw::FirstMessageOnly once;
+        fw::MsgBox("first");
+        fw::DoEvents();
+        fw::MsgBox("second");
+        fw::DoEvents();
+        {
+            const fw::FirstMessageOnly inner;
+            fw::MsgBox("inner");
+        }
+    }
+    fw::MsgBox("after");
+    fw::SetMsgBoxHook(previous);
+    EXPECT_EQ(shown, (std::vector<std::string>{"first", "event", "event", "after"}));
 }
 
 }  // namespace

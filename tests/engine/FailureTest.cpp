@@ -29,13 +29,13 @@ void FailingTurn() {
 
 class Failure : public ::testing::Test {
 protected:
-    void SetUp() override { fw::SetEventLoopTurn(FailingTurn); }
     void TearDown() override {
-        fw::SetEventLoopTurn(nullptr);
         gWatched = nullptr;
         gFailAfter.clear();
         gFailAtFront.clear();
     }
+
+    const fw::ScopedEventLoopTurn turn_{FailingTurn};
 };
 
 TEST_F(Failure, InTheFirstRangeKeepsWhatWasAppendedAndShowsTheFixedText) {

@@ -61,18 +61,15 @@ TEST(Fields, OtherDelimiters) {
     EXPECT_EQ(myglobal::CL, "\r");
 }
 
-int gTurns = 0;
-
 TEST(Fields, EverySearchStepGivesTheEventLoopATurn) {
-    gTurns = 0;
-    fw::SetEventLoopTurn([] { ++gTurns; });
+    int turns = 0;
+    const fw::ScopedEventLoopTurn counting([&] { ++turns; });
     const std::int32_t count = myNTFCF::MG_countFields("a-b-c-d", "-");
-    const int afterCount = gTurns;
+    const int afterCount = turns;
     myNTFCF::MG_nthField("a-b-c-d", "-", 3);
-    fw::SetEventLoopTurn(nullptr);
     EXPECT_EQ(count, 4);
     EXPECT_EQ(afterCount, 3);
-    EXPECT_EQ(gTurns, 6);
+    EXPECT_EQ(turns, 6);
 }
 
 }  // namespace

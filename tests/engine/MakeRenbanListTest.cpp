@@ -192,16 +192,13 @@ TEST(MakeRenbanList, OnePassReplacesEveryBracketedEntryInPlaceOrder) {
     }
 }
 
-int gTurns = 0;
-
 TEST(MakeRenbanList, GivesTheEventLoopATurnPerValue) {
-    gTurns = 0;
-    fw::SetEventLoopTurn([] { ++gTurns; });
+    int turns = 0;
+    const fw::ScopedEventLoopTurn counting([&] { ++turns; });
     List list;
     myglobal::MG_MakeRenbanList("x[1-1000]y", list, 2);
-    fw::SetEventLoopTurn(nullptr);
     EXPECT_EQ(list.size(), 1000u);
-    EXPECT_GE(gTurns, 1000);
+    EXPECT_GE(turns, 1000);
 }
 
 TEST(MakeRenbanList, AMillionEntriesInOrder) {

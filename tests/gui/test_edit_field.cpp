@@ -157,13 +157,13 @@ TEST_F(EditFieldTest, TextInPiecesIsTheWholeTextAtOneMoment) {
     // Compared whole, not printed: the text runs to 400 kB.
     EXPECT_TRUE(multi->TextInPieces() == text);
     // A change during a turn between two pieces starts the read again.
-    static fw::EditField* changed = nullptr;
-    changed = multi;
-    const fw::EventLoopTurn turn = fw::SetEventLoopTurn([] {
-        if (changed) std::exchange(changed, nullptr)->AppendText("end");
-    });
-    EXPECT_TRUE(multi->TextInPieces() == text + "end");
-    fw::SetEventLoopTurn(turn);
+    fw::EditField* changed = multi;
+    {
+        const fw::ScopedEventLoopTurn typing([&] {
+            if (changed) std::exchange(changed, nullptr)->AppendText("end");
+        });
+        EXPECT_TRUE(multi->TextInPieces() == text + "end");
+    }
     EXPECT_EQ(changed, nullptr);
 }
 

@@ -89,13 +89,12 @@ TEST_F(Extractor, ExtractingTwiceAddsEveryRowAgain) {
 // The user quits (closing the window does) while a long extraction gives the event loop its
 // turns: the scan stops, and no finished extraction is reported on the way out.
 TEST_F(Extractor, AQuitDuringTheScanEndsItWithoutAReport) {
-    static fw::EventLoopTurn previous = nullptr;
-    previous = fw::detail::eventLoopTurn;
-    fw::SetEventLoopTurn([] { fw::Quit(0); });
     fwtest::MsgBoxRecorder boxes;
-    window->ControlNamed<urlEditfield>("EditField2").SetText("http://1 http://2 http://3");
-    Extract();
-    fw::SetEventLoopTurn(previous);
+    {
+        const fw::ScopedEventLoopTurn quitting([] { fw::Quit(0); });
+        window->ControlNamed<urlEditfield>("EditField2").SetText("http://1 http://2 http://3");
+        Extract();
+    }
     EXPECT_EQ(Rows(), std::vector<std::string>{"http://1"});
     EXPECT_TRUE(boxes.Texts().empty());
     EXPECT_EQ(window->ControlNamed<fw::PagePanel>("PagePanel1").Value(), 1);

@@ -298,22 +298,18 @@ TEST_F(Generator, ALongResultArrivesWhole) {
 // While a long result goes into the editor the event loop turns; the user presses the button
 // again with another pattern. The newer result takes the editor over.
 TEST_F(Generator, APressDuringALongFillTakesOver) {
-    static ScrapWindow* w = nullptr;
-    static bool pressed = false;
-    static fw::EventLoopTurn previous = nullptr;
-    w = window;
-    pressed = false;
-    previous = fw::detail::eventLoopTurn;
-    fw::SetEventLoopTurn([] {
-        if (!pressed && !w->ControlNamed<urlEditfield>("EditField2").Text().empty()) {
-            pressed = true;
-            w->ControlNamed<allEditfield>("allEditfield1").SetText("n[1-2]");
-            w->ControlNamed<fw::PushButton>("PushButton2").Push();
-        }
-    });
-    SetPattern(kLongPattern);
-    Generate();
-    fw::SetEventLoopTurn(previous);
+    bool pressed = false;
+    {
+        const fw::ScopedEventLoopTurn user([&] {
+            if (!pressed && !window->ControlNamed<urlEditfield>("EditField2").Text().empty()) {
+                pressed = true;
+                window->ControlNamed<allEditfield>("allEditfield1").SetText("n[1-2]");
+                window->ControlNamed<fw::PushButton>("PushButton2").Push();
+            }
+        });
+        SetPattern(kLongPattern);
+        Generate();
+    }
     EXPECT_TRUE(pressed);
     EXPECT_EQ(Editor().Text(), "n1\rn2");
     EXPECT_TRUE(Editor().Visible());
@@ -323,23 +319,19 @@ TEST_F(Generator, APressDuringALongFillTakesOver) {
 // During a long fill the user goes to the editor page and presses its clear button: the editor
 // stays empty, and is shown, rather than taking the rest of the fill.
 TEST_F(Generator, TheClearButtonDuringALongFillEmptiesTheEditor) {
-    static ScrapWindow* w = nullptr;
-    static bool cleared = false;
-    static fw::EventLoopTurn previous = nullptr;
-    w = window;
-    cleared = false;
-    previous = fw::detail::eventLoopTurn;
-    fw::SetEventLoopTurn([] {
-        if (!cleared && !w->ControlNamed<urlEditfield>("EditField2").Text().empty()) {
-            cleared = true;
-            w->MP_KirikaeEditor();
-            QTest::mouseClick(w->ControlNamed<fw::BevelButton>("BevelButton11").Widget(),
-                              Qt::LeftButton);
-        }
-    });
-    SetPattern(kLongPattern);
-    Generate();
-    fw::SetEventLoopTurn(previous);
+    bool cleared = false;
+    {
+        const fw::ScopedEventLoopTurn user([&] {
+            if (!cleared && !window->ControlNamed<urlEditfield>("EditField2").Text().empty()) {
+                cleared = true;
+                window->MP_KirikaeEditor();
+                QTest::mouseClick(window->ControlNamed<fw::BevelButton>("BevelButton11").Widget(),
+                                  Qt::LeftButton);
+            }
+        });
+        SetPattern(kLongPattern);
+        Generate();
+    }
     EXPECT_TRUE(cleared);
     EXPECT_TRUE(Editor().Text().empty()) << Editor().Text().size() << " bytes";
     EXPECT_TRUE(Editor().Visible());
@@ -349,12 +341,6 @@ TEST_F(Generator, TheClearButtonDuringALongFillEmptiesTheEditor) {
 // While a long result goes into the editor, the user saves it or extracts its URLs: both take
 // the whole generated text, not the part that has arrived.
 TEST_F(Generator, SavingOrExtractingDuringALongFillTakesTheWholeText) {
-    static ScrapWindow* w = nullptr;
-    static const char* button = nullptr;
-    static bool pressed = false;
-    static fw::EventLoopTurn previous = nullptr;
-    w = window;
-    previous = fw::detail::eventLoopTurn;
     QTemporaryDir dir;
     const QString target = dir.filePath("GeneratedURL.txt");
     const std::vector<std::string> urls = LongResult();
@@ -372,22 +358,22 @@ TEST_F(Generator, SavingOrExtractingDuringALongFillTakesTheWholeText) {
         SCOPED_TRACE(c.button);
         List().DeleteAllRows();
         QFile::remove(target);
-        button = c.button;
-        pressed = false;
-        fw::SetEventLoopTurn([] {
-            if (!pressed && !w->ControlNamed<urlEditfield>("EditField2").Text().empty()) {
-                pressed = true;
-                w->MP_KirikaeEditor();
-                QTest::mouseClick(w->ControlNamed<fw::RectControl>(button).Widget(),
-                                  Qt::LeftButton);
-            }
-        });
+        bool pressed = false;
         fwtest::MsgBoxRecorder boxes;
         fwtest::SaveDialogAnswer answer(target.toStdString());
-        window->MP_KirikaeGenerator();
-        SetPattern(kLongPattern);
-        Generate();
-        fw::SetEventLoopTurn(previous);
+        {
+            const fw::ScopedEventLoopTurn user([&] {
+                if (!pressed && !window->ControlNamed<urlEditfield>("EditField2").Text().empty()) {
+                    pressed = true;
+                    window->MP_KirikaeEditor();
+                    QTest::mouseClick(window->ControlNamed<fw::RectControl>(c.button).Widget(),
+                                      Qt::LeftButton);
+                }
+            });
+            window->MP_KirikaeGenerator();
+            SetPattern(kLongPattern);
+            Generate();
+        }
         ASSERT_TRUE(pressed);
         // Compared whole, reported by size: the texts run to megabytes.
         QFile file(target);

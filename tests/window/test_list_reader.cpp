@@ -338,19 +338,17 @@ TEST_F(ListReaderTest, BadInputLosesNothingOfTheList) {
 TEST_F(ListReaderTest, MessagesOfOtherEventsDuringAReadAreShown) {
     fwtest::MsgBoxRecorder messages;
     // Another event, handled in a turn of the event loop once the read has reported a refusal.
-    static const std::vector<std::string>* shown;
-    static bool reported;
-    shown = &messages.Texts();
-    reported = false;
-    const fw::EventLoopTurn gui = fw::SetEventLoopTurn([] {
-        if (reported || shown->empty()) return;
-        reported = true;
-        fw::MsgBox("URL抽出完了");
-    });
-    window->MP_ReadDownloadList(
-        {"http://x/[1-100000000].jpg\rhttp://y/[1-100000000].jpg\rhttp://a/1",
-         fw::Encodings::UTF8});
-    fw::SetEventLoopTurn(gui);
+    bool reported = false;
+    {
+        const fw::ScopedEventLoopTurn otherEvent([&] {
+            if (reported || messages.Texts().empty()) return;
+            reported = true;
+            fw::MsgBox("URL抽出完了");
+        });
+        window->MP_ReadDownloadList(
+            {"http://x/[1-100000000].jpg\rhttp://y/[1-100000000].jpg\rhttp://a/1",
+             fw::Encodings::UTF8});
+    }
     ASSERT_EQ(messages.Texts().size(), 2u);
     EXPECT_EQ(messages.Texts()[0].rfind("Error<MG_MRList>", 0), 0u);
     EXPECT_EQ(messages.Texts()[1], "URL抽出完了");
@@ -359,19 +357,17 @@ TEST_F(ListReaderTest, MessagesOfOtherEventsDuringAReadAreShown) {
 
 TEST_F(ListReaderTest, AReadStartedInAnotherReadsTurnShowsItsOwnFirstMessage) {
     fwtest::MsgBoxRecorder messages;
-    static ScrapWindow* target;
-    static bool started;
-    target = window;
-    started = false;
-    const fw::EventLoopTurn gui = fw::SetEventLoopTurn([] {
-        if (started) return;
-        started = true;
-        target->MP_ReadDownloadList(
-            {"ftp://n/[1-100000000]\rftp://n/[1-100000000]", fw::Encodings::UTF8});
-    });
-    window->MP_ReadDownloadList(
-        {"http://x/[1-100000000].jpg\rhttp://y/[1-100000000].jpg", fw::Encodings::UTF8});
-    fw::SetEventLoopTurn(gui);
+    bool started = false;
+    {
+        const fw::ScopedEventLoopTurn otherEvent([&] {
+            if (started) return;
+            started = true;
+            window->MP_ReadDownloadList(
+                {"ftp://n/[1-100000000]\rftp://n/[1-100000000]", fw::Encodings::UTF8});
+        });
+        window->MP_ReadDownloadList(
+            {"http://x/[1-100000000].jpg\rhttp://y/[1-100000000].jpg", fw::Encodings::UTF8});
+    }
     EXPECT_EQ(messages.Texts().size(), 2u) << "one for each read";
 }
 
