@@ -19,6 +19,7 @@ protected:
             list->SetSelectionType(1);
             list->SetEnableDrag(true);
         });
+        fwtest::CheckModel(list->View());
     }
     void Fill(int n) {
         for (int i = 0; i < n; ++i) list->AddRow("row" + std::to_string(i));

@@ -1,5 +1,6 @@
 #include "tests/support/GuiTestSupport.h"
 
+#include <QAbstractItemModelTester>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -112,6 +113,12 @@ void RightPress(QWidget* target, QPoint at) {
 
 void ProcessEvents() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+void CheckModel(QAbstractItemView* view) {
+    QAbstractItemModel* model = view->model();
+    new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::Fatal,
+                                 model);
 }
 
 }  // namespace fwtest

@@ -105,4 +105,9 @@ void RightPress(QWidget* target, QPoint at);
 // Lets the event loop handle what is pending, including deferred work.
 void ProcessEvents();
 
+// Checks the model of a view with Qt's own QAbstractItemModelTester for as long as the model
+// lives: every row notification and reset is checked against the rows the model reports, and a
+// fault ends the test program with Qt's reason.
+void CheckModel(QAbstractItemView* view);
+
 }  // namespace fwtest

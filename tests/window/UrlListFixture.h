@@ -15,6 +15,7 @@ class UrlListTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
+        fwtest::CheckModel(View());
         window->MP_KirikaeURLlist();
         fwtest::ProcessEvents();
     }
