@@ -49,7 +49,7 @@ protected:
         });
     }
     std::string File(const char* name, const QByteArray& bytes) {
-        QFile f(dir.filePath(name));
+        QFile f(dir.filePath(QString::fromUtf8(name)));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
         return f.fileName().toStdString();
@@ -65,7 +65,7 @@ protected:
 
 TEST_F(DropTest, DroppedTextArrivesAsOneItemWithTheSystemsLineEnds) {
     struct Case {
-        QString text;
+        std::string text;
         std::string expected;
     };
     const std::vector<Case> cases = {
@@ -77,7 +77,7 @@ TEST_F(DropTest, DroppedTextArrivesAsOneItemWithTheSystemsLineEnds) {
     for (const Case& c : cases) {
         drops.clear();
         QMimeData data;
-        data.setText(c.text);
+        data.setText(QString::fromStdString(c.text));
         EXPECT_TRUE(fwtest::Drop(ListTarget(), QPoint(20, 20), data));
         ASSERT_EQ(drops.size(), 1u);
         EXPECT_EQ(drops[0].texts, std::vector<std::string>{c.expected});
@@ -93,7 +93,7 @@ TEST_F(DropTest, DroppedFilesArriveAsFolderItemsWithoutTheirPathsAsText) {
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(a)),
                   QUrl::fromLocalFile(QString::fromStdString(b))});
     // What a file manager adds: the same files once more as text.
-    data.setText(QString::fromStdString(a) + "\n" +
+    data.setText(QString::fromStdString(a) + QLatin1Char('\n') +
                  QUrl::fromLocalFile(QString::fromStdString(b)).toString());
     EXPECT_TRUE(fwtest::Drop(ListTarget(), QPoint(20, 20), data));
     ASSERT_EQ(drops.size(), 1u);
@@ -103,8 +103,8 @@ TEST_F(DropTest, DroppedFilesArriveAsFolderItemsWithoutTheirPathsAsText) {
 
 TEST_F(DropTest, ALinkFromABrowserArrivesAsText) {
     QMimeData data;
-    data.setText("http://x/a.jpg");
-    data.setUrls({QUrl("http://x/a.jpg")});
+    data.setText(QStringLiteral("http://x/a.jpg"));
+    data.setUrls({QUrl(QStringLiteral("http://x/a.jpg"))});
     EXPECT_TRUE(fwtest::Drop(ListTarget(), QPoint(20, 20), data));
     ASSERT_EQ(drops.size(), 1u);
     EXPECT_EQ(drops[0].texts, std::vector<std::string>{"http://x/a.jpg"});
@@ -136,7 +136,7 @@ TEST_F(DropTest, FilesOfTypesNobodyAcceptsAreNotOffered) {
 
 TEST_F(DropTest, ControlsThatDeclareNoDropsRefuseThem) {
     QMimeData data;
-    data.setText("http://x/");
+    data.setText(QStringLiteral("http://x/"));
     EXPECT_FALSE(fwtest::Drop(button->Widget(), QPoint(5, 5), data));
     button->AcceptTextDrop();
     EXPECT_TRUE(fwtest::Drop(button->Widget(), QPoint(5, 5), data));
@@ -152,7 +152,7 @@ TEST_F(DropTest, ControlsThatDeclareNoDropsRefuseThem) {
 
 TEST_F(DropTest, ADropWithNeitherTextNorFileIsRefused) {
     QMimeData data;
-    data.setData("application/octet-stream", QByteArray(16, '\0'));
+    data.setData(QStringLiteral("application/octet-stream"), QByteArray(16, '\0'));
     EXPECT_FALSE(fwtest::Drop(ListTarget(), QPoint(20, 20), data));
     EXPECT_TRUE(drops.empty());
 }

@@ -110,9 +110,9 @@ TEST_F(EditFieldTest, SelectionSetBeforeTheWindowShowsSurvivesTheShowing) {
 
 TEST_F(EditFieldTest, TextCrossesTheEdgeWithTheSystemsLineEnds) {
     multi->SetText("a\rb\rc");
-    EXPECT_EQ(multi->PlainWidget()->toPlainText(), QString("a\nb\nc"));
+    EXPECT_EQ(multi->PlainWidget()->toPlainText(), QStringLiteral("a\nb\nc"));
     EXPECT_EQ(multi->Text(), "a\rb\rc");
-    multi->PlainWidget()->setPlainText("x\ny");
+    multi->PlainWidget()->setPlainText(QStringLiteral("x\ny"));
     EXPECT_EQ(multi->Text(), "x\ry");
 }
 
@@ -131,7 +131,7 @@ TEST_F(EditFieldTest, TextIsReadAndCopiedAsTheFieldHoldsIt) {
         std::string text;
     };
     const std::vector<Case> cases = {{single, held, heldUtf8},
-                                     {multi, held + "\nf", heldUtf8 + "\rf"}};
+                                     {multi, held + QStringLiteral("\nf"), heldUtf8 + "\rf"}};
     QClipboard* clipboard = QGuiApplication::clipboard();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field->Name());
@@ -188,7 +188,7 @@ TEST_F(EditFieldTest, SettingTextFromCodeRaisesTextChangeAsTypingDoes) {
     single->SetText("x[1-3]y");
     single->SetText("x[1-3]y");  // the same text again still counts
     single->SetFocus();
-    QTest::keyClicks(single->LineWidget(), "z");
+    QTest::keyClicks(single->LineWidget(), QStringLiteral("z"));
     EXPECT_EQ(seen, (std::vector<std::string>{"x[1-3]y", "x[1-3]y", "x[1-3]yz"}));
 }
 
@@ -249,7 +249,7 @@ TEST_F(EditFieldTest, FocusEventsFollowTheFocusAndOpeningMenusDoNotCount) {
 TEST_F(EditFieldTest, AKeyThatKeyDownConsumesNeverReachesTheField) {
     single->OnKeyDown = [](const std::string& key) { return key == "x"; };
     single->SetFocus();
-    QTest::keyClicks(single->LineWidget(), "axb");
+    QTest::keyClicks(single->LineWidget(), QStringLiteral("axb"));
     EXPECT_EQ(single->Text(), "ab");
 }
 
@@ -266,8 +266,8 @@ TEST_F(EditFieldTest, SelChangeIsRaisedOnceForEachNewCaretOrSelection) {
 TEST_F(EditFieldTest, ClipboardTranslatesLineEndsBothWays) {
     fw::Clipboard clipboard;
     clipboard.SetText("a\rb");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("a\nb"));
-    QGuiApplication::clipboard()->setText("x\r\ny\nz");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("a\nb"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("x\r\ny\nz"));
     EXPECT_TRUE(clipboard.TextAvailable());
     EXPECT_EQ(clipboard.Text(), "x\ry\rz");
     QGuiApplication::clipboard()->clear();

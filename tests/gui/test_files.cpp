@@ -21,9 +21,11 @@ namespace {
 class FilesTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    std::string Path(const char* name) { return dir.filePath(name).toStdString(); }
+    std::string Path(const char* name) {
+        return dir.filePath(QString::fromUtf8(name)).toStdString();
+    }
     std::string Write(const char* name, const std::string& bytes) {
-        QFile f(dir.filePath(name));
+        QFile f(dir.filePath(QString::fromUtf8(name)));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes.data(), static_cast<qint64>(bytes.size()));
         return f.fileName().toStdString();
@@ -128,18 +130,18 @@ TEST_F(FilesTest, FailuresAreReportedAndLeaveTheOldFileAsItWas) {
     EXPECT_EQ(nowhere->CreateTextFile(), nullptr);
     EXPECT_NE(nowhere->LastErrorMessage().find("out.txt"), std::string::npos);
     // A folder in the way.
-    QDir(dir.path()).mkdir("taken");
+    QDir(dir.path()).mkdir(QStringLiteral("taken"));
     auto taken = std::make_shared<fw::FolderItem>(Path("taken"));
     EXPECT_EQ(taken->CreateTextFile(), nullptr);
     EXPECT_FALSE(taken->LastErrorMessage().empty());
     // The folder vanishes while the file is written: the rename fails and is reported.
-    QDir(dir.path()).mkdir("sub");
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
     const std::string target = Path("sub/out.txt");
     auto file = std::make_shared<fw::FolderItem>(target);
     auto stream = file->CreateTextFile();
     ASSERT_NE(stream, nullptr);
     stream->Write("text");
-    QDir(dir.filePath("sub")).removeRecursively();
+    QDir(dir.filePath(QStringLiteral("sub"))).removeRecursively();
     EXPECT_FALSE(stream->Close());
     EXPECT_NE(stream->LastErrorMessage().find("out.txt"), std::string::npos);
     EXPECT_EQ(file->LastErrorMessage(), stream->LastErrorMessage());
@@ -199,7 +201,8 @@ TEST_F(FilesTest, TheChosenFileIsWrittenWhereItLies) {
     }
     EXPECT_EQ(QDir(dir.path())
                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-              (QStringList{"link.txt", QString::fromStdString(longest), "pipe", "real.txt"}));
+              (QStringList{QStringLiteral("link.txt"), QString::fromStdString(longest),
+                           QStringLiteral("pipe"), QStringLiteral("real.txt")}));
 }
 
 // A stream dropped while an exception unwinds was cut short: the old file stays, and no
@@ -215,7 +218,8 @@ TEST_F(FilesTest, AStreamDroppedByAnExceptionReplacesNothing) {
     } catch (const std::runtime_error&) {
     }
     EXPECT_EQ(Read(old), "old");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.txt"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("keep.txt")});
     {
         auto file = std::make_shared<fw::FolderItem>(old);
         auto stream = file->CreateTextFile();

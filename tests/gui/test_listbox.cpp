@@ -184,7 +184,7 @@ TEST_F(ListboxTest, DragOutCarriesEverySelectedRowInOrderThenFinishes) {
     fwtest::DragRecorder drags;
     fwtest::DragRowOut(list->View(), 2);
     ASSERT_EQ(drags.Drags().size(), 1u);
-    EXPECT_EQ(drags.Drags()[0].text, QString("row0\nrow2\nrow5"));
+    EXPECT_EQ(drags.Drags()[0].text, QStringLiteral("row0\nrow2\nrow5"));
     EXPECT_EQ(events, (std::vector<std::string>{"DragRow 2", "finished"}));
     // The selection survives the drag.
     EXPECT_EQ(list->SelCount(), 3);
@@ -204,8 +204,8 @@ TEST_F(ListboxTest, DragOutOfUrlsCarriesAUriListAndLineFeeds) {
     fwtest::DragRecorder drags;
     fwtest::DragRowOut(list->View(), 0);
     ASSERT_EQ(drags.Drags().size(), 1u);
-    EXPECT_EQ(drags.Drags()[0].text, QString("http://x/a.jpg\ntwo\nlines"));
-    EXPECT_EQ(drags.Drags()[0].uriList.trimmed(), QString("http://x/a.jpg"));
+    EXPECT_EQ(drags.Drags()[0].text, QStringLiteral("http://x/a.jpg\ntwo\nlines"));
+    EXPECT_EQ(drags.Drags()[0].uriList.trimmed(), QStringLiteral("http://x/a.jpg"));
 }
 
 TEST_F(ListboxTest, CellBackgroundPaintColoursRowsAndTheHighlightGoesOnTop) {

@@ -52,9 +52,9 @@ std::shared_ptr<fw::MenuBar> StandardEditBar() {
     return bar;
 }
 
-void SetClipboard(const std::optional<QString>& text) {
+void SetClipboard(const std::optional<std::string>& text) {
     if (text)
-        QGuiApplication::clipboard()->setText(*text);
+        QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
     else
         QGuiApplication::clipboard()->clear();
 }
@@ -113,9 +113,9 @@ TEST_F(MenuTest, InstalledBarShowsCaptionsSeparatorsAndShortcuts) {
     QMenu* edit = qbar->actions()[0]->menu();
     ASSERT_NE(edit, nullptr);
     struct Row {
-        QString text;
+        std::string text;
         bool separator;
-        QString shortcut;
+        std::string shortcut;
     };
     const std::vector<Row> expected = {{"コピー", false, "Ctrl+C"},
                                        {"", true, ""},
@@ -126,9 +126,11 @@ TEST_F(MenuTest, InstalledBarShowsCaptionsSeparatorsAndShortcuts) {
         QAction* a = edit->actions()[static_cast<qsizetype>(i)];
         EXPECT_EQ(a->isSeparator(), expected[i].separator) << i;
         if (!expected[i].separator) {
-            EXPECT_EQ(a->text(), expected[i].text) << i;
+            EXPECT_EQ(a->text().toStdString(), expected[i].text) << i;
         }
-        EXPECT_EQ(a->shortcut().toString(QKeySequence::PortableText), expected[i].shortcut) << i;
+        EXPECT_EQ(a->shortcut().toString(QKeySequence::PortableText).toStdString(),
+                  expected[i].shortcut)
+            << i;
     }
 }
 
@@ -240,7 +242,7 @@ TEST_F(MenuTest, FocusedEditFieldEnablesTheStandardEditingItemsItsStateAllows) {
         std::string typed;
         int selStart, selLength;
         bool readOnly;
-        std::optional<QString> clipboard;
+        std::optional<std::string> clipboard;
         std::vector<bool> enabled;  // Undo, Cut, Copy, Paste, Clear
     };
     const std::vector<Case> cases = {
@@ -327,11 +329,11 @@ TEST_F(MenuTest, StandardEditingItemsChosenFromTheMenuActOnTheFocusedField) {
         std::string text, typed;
         int selStart, selLength;
         bool readOnly;
-        QString clipboard;
+        std::string clipboard;
         std::string item;
         std::string textAfter;
         int selStartAfter, selLengthAfter;
-        QString clipboardAfter;
+        std::string clipboardAfter;
         int changes;  // TextChange events
     };
     const std::vector<Case> cases = {
@@ -362,7 +364,7 @@ TEST_F(MenuTest, StandardEditingItemsChosenFromTheMenuActOnTheFocusedField) {
         f->SetSelLength(c.selLength);
         QTest::keyClicks(f->Widget(), QString::fromStdString(c.typed));
         f->SetReadOnly(c.readOnly);
-        QGuiApplication::clipboard()->setText(c.clipboard);
+        QGuiApplication::clipboard()->setText(QString::fromStdString(c.clipboard));
         int changes = 0;
         f->OnTextChange = [&] { ++changes; };
         fw::RunMenuEnablingPass();
@@ -372,7 +374,7 @@ TEST_F(MenuTest, StandardEditingItemsChosenFromTheMenuActOnTheFocusedField) {
         EXPECT_EQ(f->Text(), c.textAfter) << c.name;
         EXPECT_EQ(f->SelStart(), c.selStartAfter) << c.name;
         EXPECT_EQ(f->SelLength(), c.selLengthAfter) << c.name;
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), c.clipboardAfter) << c.name;
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboardAfter) << c.name;
         EXPECT_EQ(changes, c.changes) << c.name;
     }
 }

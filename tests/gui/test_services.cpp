@@ -185,10 +185,11 @@ TEST_F(ServicesTest, QtsOwnTextsFollowTheLocale) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
         ASSERT_NE(buttons, nullptr);
-        EXPECT_EQ(buttons->button(QDialogButtonBox::Save)->text().remove('&').toStdString(),
-                  c.save);
-        EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text().remove('&').toStdString(),
-                  c.cancel);
+        const auto caption = [&](QDialogButtonBox::StandardButton button) {
+            return buttons->button(button)->text().remove(QLatin1Char('&')).toStdString();
+        };
+        EXPECT_EQ(caption(QDialogButtonBox::Save), c.save);
+        EXPECT_EQ(caption(QDialogButtonBox::Cancel), c.cancel);
     }
 }
 

@@ -153,16 +153,16 @@ TEST(Startup, StartsAndShutsDownInItsFixedOrder) {
 
 TEST(Startup, WhenTheLoopRunsTheMainWindowIsShownWithTheMenuBar) {
     bool visible = false;
-    std::vector<QString> menus;
+    std::vector<std::string> menus;
     const ProgramRun run = RunProgram([&] {
         QMainWindow* widget = MainWindow().Widget();
         visible = widget->isVisible();
-        for (QAction* a : widget->menuBar()->actions()) menus.push_back(a->text());
+        for (QAction* a : widget->menuBar()->actions()) menus.push_back(a->text().toStdString());
         fw::Quit(0);
     });
     EXPECT_TRUE(run.completed);
     EXPECT_TRUE(visible);
-    EXPECT_EQ(menus, (std::vector<QString>{"ファイル", "編集", "エクストラ"}));
+    EXPECT_EQ(menus, (std::vector<std::string>{"ファイル", "編集", "エクストラ"}));
 }
 
 // The registry receives the six types in their order, each with every field as set, the
@@ -298,15 +298,15 @@ TEST(Startup, WithoutADisplayTheProgramSaysSoInOneLine) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.where);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.remove("WAYLAND_DISPLAY");
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         if (c.display)
-            env.insert("DISPLAY", c.display);
+            env.insert(QStringLiteral("DISPLAY"), QString::fromUtf8(c.display));
         else
-            env.remove("DISPLAY");
+            env.remove(QStringLiteral("DISPLAY"));
         QProcess program;
         program.setProcessEnvironment(env);
-        program.start(PAVRINE_EXECUTABLE, {});
+        program.start(QStringLiteral(PAVRINE_EXECUTABLE), {});
         ASSERT_TRUE(program.waitForFinished(60000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 1);

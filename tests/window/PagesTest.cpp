@@ -188,14 +188,14 @@ TEST_F(Pages, TheKeyboardFollowsThePageShown) {
     Click(*window, "BevelButton1");
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     Click(*window, "BevelButton2");
-    QTest::keyClicks(QApplication::focusWidget(), "hello");
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("hello"));
     EXPECT_EQ(editor.Text(), "hello");
     EXPECT_EQ(memo.Text(), "メモ");
 
     Click(*window, "BevelButton4");
     QTest::mouseClick(window->ControlNamed<allEditfield>("allEditfield1").Widget(), Qt::LeftButton);
     Click(*window, "BevelButton1");
-    QApplication::clipboard()->setText("http://p/1.jpg");
+    QApplication::clipboard()->setText(QStringLiteral("http://p/1.jpg"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     fwtest::ProcessEvents();
     ASSERT_EQ(list.ListCount(), 1);

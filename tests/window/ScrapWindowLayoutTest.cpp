@@ -348,7 +348,7 @@ TEST_F(ScrapWindowLayout, TheListHasItsHeadingAndSettings) {
     fwtest::ProcessEvents();
     auto& list = window->ControlNamed<SelListBox>("ListBox1");
     QAbstractItemView* view = list.View();
-    EXPECT_EQ(view->model()->headerData(0, Qt::Horizontal).toString(), QString("URLリスト"));
+    EXPECT_EQ(view->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("URLリスト"));
     auto* heading = view->findChild<QHeaderView*>();
     ASSERT_NE(heading, nullptr);
     EXPECT_TRUE(heading->isVisible());

@@ -38,9 +38,9 @@ protected:
     static QWidget* ClickTarget(fw::EditField& f) {
         return f.PlainWidget() ? f.PlainWidget()->viewport() : f.Widget();
     }
-    static void SetClipboard(const std::optional<QString>& text) {
+    static void SetClipboard(const std::optional<std::string>& text) {
         if (text)
-            QApplication::clipboard()->setText(*text);
+            QApplication::clipboard()->setText(QString::fromStdString(*text));
         else
             QApplication::clipboard()->clear();
     }
@@ -90,7 +90,7 @@ TEST_F(EditMenu, RowsFollowTheStateOfTheField) {
             f->SetReadOnly(c.readOnly);
             f->SetText(c.text);
             Select(*f, 0, c.selLength);
-            SetClipboard(c.clipboardText ? std::optional<QString>("clip") : std::nullopt);
+            SetClipboard(c.clipboardText ? std::optional<std::string>("clip") : std::nullopt);
             EXPECT_EQ(RightClick(*f), c.rows);
             EXPECT_EQ(Menu().CMEditfield, f);
             EXPECT_EQ(f->Text(), c.text);
@@ -189,7 +189,7 @@ TEST_F(EditMenu, Commands) {
             SCOPED_TRACE(f->Name() + " " + c.command);
             f->SetText("abcdef");
             Select(*f, c.selStart, c.selLength);
-            SetClipboard(QString("XY"));
+            SetClipboard("XY");
             RightClick(*f, c.command);
             EXPECT_EQ(f->Text(), c.textAfter);
             EXPECT_EQ(f->SelStart(), c.selStartAfter);
@@ -229,7 +229,7 @@ TEST_F(EditMenu, SelectAllCountsCharacters) {
         EXPECT_EQ(f->SelLength(), 3);
         EXPECT_EQ(f->SelText(), text);
         // A paste leaves the caret after the last character.
-        SetClipboard(QString("かな"));
+        SetClipboard("かな");
         Select(*f, 1, 0);
         RightClick(*f, MenuTexts::kPaste);
         EXPECT_EQ(f->Text(), "日かな本語");
@@ -265,7 +265,7 @@ TEST_F(EditMenu, FocusedFieldEnablesSelectAllByItsText) {
 
     fw::RunMenuEnablingPass();
     EXPECT_FALSE(SelectAllItem().Enabled());
-    QTest::keyClicks(f.Widget(), "7");
+    QTest::keyClicks(f.Widget(), QStringLiteral("7"));
     fw::RunMenuEnablingPass();
     EXPECT_TRUE(SelectAllItem().Enabled());
 

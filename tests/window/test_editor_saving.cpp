@@ -52,7 +52,7 @@ protected:
         ShellTest::SetUp();
         window->MP_KirikaeEditor();
         ASSERT_TRUE(dir.isValid());
-        target = dir.filePath("GeneratedURL.txt");
+        target = dir.filePath(QStringLiteral("GeneratedURL.txt"));
     }
     urlEditfield& Editor() const { return window->ControlNamed<urlEditfield>("EditField2"); }
     void ClickSave() {
@@ -93,7 +93,7 @@ TEST_F(Saving, WritesTheEditorTextWithLineFeeds) {
         EXPECT_EQ(answer.Dialogs()[0].prompt, ScrapWindowTexts::kSavePrompt);
         EXPECT_EQ(answer.Dialogs()[0].suggestedName, ScrapWindowTexts::kSaveSuggestedName);
         EXPECT_EQ(ReadBytes(target), c.bytes);
-        EXPECT_EQ(Entries(dir.path()), QStringList{"GeneratedURL.txt"});
+        EXPECT_EQ(Entries(dir.path()), QStringList{QStringLiteral("GeneratedURL.txt")});
         EXPECT_TRUE(boxes.Texts().empty());
     }
     // Type and creator codes go with the file where the file system keeps them.
@@ -139,9 +139,9 @@ void ExpectFailureReported(const fwtest::MsgBoxRecorder& boxes, const QString& t
 }
 
 TEST_F(Saving, AFolderWithoutWritePermission) {
-    const QString folder = dir.filePath("locked");
+    const QString folder = dir.filePath(QStringLiteral("locked"));
     ASSERT_TRUE(QDir().mkdir(folder));
-    const QString file = folder + "/GeneratedURL.txt";
+    const QString file = folder + QStringLiteral("/GeneratedURL.txt");
     WriteBytes(file, "old contents");
     ASSERT_TRUE(QFile::setPermissions(
         folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
@@ -160,28 +160,28 @@ TEST_F(Saving, AFolderWithoutWritePermission) {
     }
     ExpectFailureReported(boxes, file);
     EXPECT_EQ(ReadBytes(file), "old contents");
-    EXPECT_EQ(Entries(folder), QStringList{"GeneratedURL.txt"});
+    EXPECT_EQ(Entries(folder), QStringList{QStringLiteral("GeneratedURL.txt")});
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 // Places where no file can go: each is reported, naming the chosen path and the reason, and
 // nothing is left behind.
 TEST_F(Saving, PlacesThatCannotTakeTheFile) {
-    const QString vanished = dir.filePath("gone");
+    const QString vanished = dir.filePath(QStringLiteral("gone"));
     ASSERT_TRUE(QDir().mkdir(vanished));
     ASSERT_TRUE(QDir().rmdir(vanished));
-    WriteBytes(dir.filePath("plain.txt"), "a file, not a folder");
-    ASSERT_TRUE(QDir().mkdir(dir.filePath("taken.txt")));
+    WriteBytes(dir.filePath(QStringLiteral("plain.txt")), "a file, not a folder");
+    ASSERT_TRUE(QDir().mkdir(dir.filePath(QStringLiteral("taken.txt"))));
     struct Case {
         QString chosen;
         std::string reason;
     };
     const std::vector<Case> cases = {
-        {vanished + "/GeneratedURL.txt", std::strerror(ENOENT)},
-        {dir.filePath("plain.txt/GeneratedURL.txt"), std::strerror(ENOTDIR)},
-        {dir.filePath("taken.txt"), "folder"},
+        {vanished + QStringLiteral("/GeneratedURL.txt"), std::strerror(ENOENT)},
+        {dir.filePath(QStringLiteral("plain.txt/GeneratedURL.txt")), std::strerror(ENOTDIR)},
+        {dir.filePath(QStringLiteral("taken.txt")), "folder"},
         // A full disk: the device takes the text itself and refuses it.
-        {"/dev/full", std::strerror(ENOSPC)},
+        {QStringLiteral("/dev/full"), std::strerror(ENOSPC)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.chosen.toStdString());
@@ -196,10 +196,11 @@ TEST_F(Saving, PlacesThatCannotTakeTheFile) {
         EXPECT_EQ(Editor().Text(), "http://a/1\rhttp://a/2");
     }
     EXPECT_FALSE(QFile::exists(vanished));
-    EXPECT_EQ(ReadBytes(dir.filePath("plain.txt")), "a file, not a folder");
-    EXPECT_TRUE(QFileInfo(dir.filePath("taken.txt")).isDir());
-    EXPECT_TRUE(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile());
-    EXPECT_EQ(Entries(dir.path()), QStringList{"plain.txt"});
+    EXPECT_EQ(ReadBytes(dir.filePath(QStringLiteral("plain.txt"))), "a file, not a folder");
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("taken.txt"))).isDir());
+    const QFileInfo full(QStringLiteral("/dev/full"));
+    EXPECT_TRUE(full.exists() && !full.isFile());
+    EXPECT_EQ(Entries(dir.path()), QStringList{QStringLiteral("plain.txt")});
 }
 
 TEST_F(Saving, AFullDisk) {
@@ -221,7 +222,7 @@ TEST_F(Saving, AFullDisk) {
     std::signal(SIGXFSZ, oldHandler);
     ExpectFailureReported(boxes, target);
     EXPECT_EQ(ReadBytes(target), "old contents");
-    EXPECT_EQ(Entries(dir.path()), QStringList{"GeneratedURL.txt"});
+    EXPECT_EQ(Entries(dir.path()), QStringList{QStringLiteral("GeneratedURL.txt")});
 }
 
 // An editor of 50 MB, the text pasted from the clipboard through the edit context menu: every

@@ -36,10 +36,10 @@ protected:
     int Page() const { return window->ControlNamed<fw::PagePanel>("PagePanel1").Value(); }
     std::string Label() const { return window->ControlNamed<fw::StaticText>("StaticText1").Text(); }
 
-    void Type(const char* field, const QString& text) {
+    void Type(const char* field, const std::string& text) {
         QWidget* w = Field(field).Widget();
         w->setFocus();
-        QTest::keyClicks(w, text);
+        QTest::keyClicks(w, QString::fromStdString(text));
         fwtest::ProcessEvents();
     }
     void ToList() {
@@ -65,7 +65,7 @@ protected:
 TEST_F(Generator, PatternIsComposedAsTheUserTypes) {
     struct Step {
         const char* field;
-        QString typed;
+        std::string typed;
         std::string pattern;
         bool enabled;
     };
@@ -96,7 +96,7 @@ TEST_F(Generator, EmptyValuesLeaveOnlyTheTextAround) {
 
 TEST_F(Generator, ButtonFollowsTheBracketsOfATypedPattern) {
     struct Case {
-        QString typed;
+        std::string typed;
         bool enabled;
     };
     const std::vector<Case> cases = {
@@ -105,8 +105,8 @@ TEST_F(Generator, ButtonFollowsTheBracketsOfATypedPattern) {
     for (const auto& c : cases) {
         Field("allEditfield1").SetText("");
         Type("allEditfield1", c.typed);
-        EXPECT_EQ(Field("allEditfield1").Text(), c.typed.toStdString());
-        EXPECT_EQ(Button().Enabled(), c.enabled) << c.typed.toStdString();
+        EXPECT_EQ(Field("allEditfield1").Text(), c.typed);
+        EXPECT_EQ(Button().Enabled(), c.enabled) << c.typed;
     }
     // A part field typed afterwards replaces what was typed directly.
     Type("allEditfield1", "a[1-2]b");
@@ -342,7 +342,7 @@ TEST_F(Generator, TheClearButtonDuringALongFillEmptiesTheEditor) {
 // the whole generated text, not the part that has arrived.
 TEST_F(Generator, SavingOrExtractingDuringALongFillTakesTheWholeText) {
     QTemporaryDir dir;
-    const QString target = dir.filePath("GeneratedURL.txt");
+    const QString target = dir.filePath(QStringLiteral("GeneratedURL.txt"));
     const std::vector<std::string> urls = LongResult();
     struct Case {
         const char* button;

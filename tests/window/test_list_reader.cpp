@@ -71,8 +71,8 @@ protected:
         data.setUrls({QUrl::fromLocalFile(path)});
         return fwtest::Drop(Viewport(), ListMiddle(), data);
     }
-    QString WriteFile(const QByteArray& bytes, const QString& name = "list.txt") {
-        const QString path = dir_.filePath(name);
+    QString WriteFile(const QByteArray& bytes) {
+        const QString path = dir_.filePath(QStringLiteral("list.txt"));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
@@ -211,7 +211,7 @@ TEST_F(ListReaderTest, DropsAreTakenAsCopies) {
         if (c.file)
             data.setUrls({QUrl::fromLocalFile(WriteFile("http://m/1\n"))});
         else
-            data.setText("http://m/1");
+            data.setText(QStringLiteral("http://m/1"));
         const QPoint at = c.target->rect().center();
         const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
         QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, c.modifiers);
@@ -234,7 +234,7 @@ TEST_F(ListReaderTest, AFileOnThePageButtonIsRefused) {
     EXPECT_FALSE(fwtest::Drop(PageButton(), PageButton()->rect().center(), data));
     EXPECT_EQ(Rows(), Texts{kOld});
     // Text dropped with a file is read; the file is left alone.
-    data.setText("http://t/1");
+    data.setText(QStringLiteral("http://t/1"));
     EXPECT_TRUE(fwtest::Drop(PageButton(), PageButton()->rect().center(), data));
     EXPECT_EQ(Rows(), (Texts{kOld, "http://t/1"}));
 }
@@ -268,8 +268,8 @@ TEST_F(ListReaderTest, RowsDroppedElsewhereLeaveTheNextTextDropRead) {
 TEST_F(ListReaderTest, ALinkDraggedFromABrowserIsRead) {
     // A browser offers a dragged link as text and as a URL.
     QMimeData link;
-    link.setText("http://x/a.jpg");
-    link.setUrls({QUrl("http://x/a.jpg")});
+    link.setText(QStringLiteral("http://x/a.jpg"));
+    link.setUrls({QUrl(QStringLiteral("http://x/a.jpg"))});
     EXPECT_TRUE(fwtest::Drop(Viewport(), ListMiddle(), link));
     EXPECT_EQ(Rows(), (Texts{kOld, "http://x/a.jpg"}));
 }
@@ -307,7 +307,7 @@ TEST_F(ListReaderTest, BadInputLosesNothingOfTheList) {
     // bytes are not UTF-8 (Qt makes each bad byte U+FFFD), or read.
     Paste(std::string("http://x/\0a\nhttp://y/\0", 22));
     QMimeData raw;
-    raw.setData("text/plain", QByteArray("http://z/\xff\xfe.jpg"));
+    raw.setData(QStringLiteral("text/plain"), QByteArray("http://z/\xff\xfe.jpg"));
     EXPECT_TRUE(fwtest::Drop(Viewport(), ListMiddle(), raw));
     window->MP_ReadDownloadList({"http://x/\xff\xfe\xc0", fw::Encodings::UTF8});
     EXPECT_EQ(Rows(), (Texts{kOld, std::string("http://x/\0a", 11), std::string("http://y/\0", 10),
@@ -325,12 +325,12 @@ TEST_F(ListReaderTest, BadInputLosesNothingOfTheList) {
     EXPECT_EQ(List().ListCount(), 5);
     // A drop with neither text nor a file is refused.
     QMimeData neither;
-    neither.setData("application/octet-stream", QByteArray(64, '\x01'));
+    neither.setData(QStringLiteral("application/octet-stream"), QByteArray(64, '\x01'));
     EXPECT_FALSE(fwtest::Drop(Viewport(), ListMiddle(), neither));
     EXPECT_EQ(List().ListCount(), 5);
     // A file that cannot be read is ignored.
     QMimeData gone;
-    gone.setUrls({QUrl::fromLocalFile(dir_.filePath("vanished.txt"))});
+    gone.setUrls({QUrl::fromLocalFile(dir_.filePath(QStringLiteral("vanished.txt")))});
     fwtest::Drop(Viewport(), ListMiddle(), gone);
     EXPECT_EQ(List().ListCount(), 5);
 }
@@ -373,7 +373,7 @@ TEST_F(ListReaderTest, AReadStartedInAnotherReadsTurnShowsItsOwnFirstMessage) {
 
 TEST_F(ListReaderTest, AHundredMegabyteBinaryFileIsReadWithoutHarm) {
     fwtest::MsgBoxRecorder messages;
-    const QString path = dir_.filePath("binary.bin");
+    const QString path = dir_.filePath(QStringLiteral("binary.bin"));
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

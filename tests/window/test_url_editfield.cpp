@@ -138,7 +138,7 @@ TEST_F(UrlField, TextChangesPassThrough) {
     int changes = 0;
     Field().OnTextChange = [&] { ++changes; };
     Field().SetText("a");
-    QTest::keyClicks(Field().PlainWidget(), "bc");
+    QTest::keyClicks(Field().PlainWidget(), QStringLiteral("bc"));
     fwtest::ProcessEvents();
     EXPECT_EQ(changes, 3);
     EXPECT_TRUE(Field().MP_URLkinsimojicheck("<"));

@@ -21,7 +21,9 @@ public:
     void CancelPendingWork();
 
 protected:
-    ~PendingWork();
+    // Unregisters the work. Owners delete it through their own type; the destructor is
+    // virtual anyway because g++'s -Wnon-virtual-dtor also counts protected ones.
+    virtual ~PendingWork();
 
 private:
     friend void RunAllPendingWork();
