@@ -17,6 +17,12 @@ inline constexpr std::int64_t kMaxRenbanEntries = 10'000'000;
 // is as long as its pattern, and a pattern can be a megabyte.
 inline constexpr std::int64_t kMaxRenbanBytes = std::int64_t{1} << 30;
 
+// Bytes of one entry: more than any browser takes as a URL. The byte cap alone lets one entry
+// grow to hundreds of megabytes, which no control can show at once: a suffix starts after the
+// first "]" of the text, so a pattern such as "]a[0-0][" followed by "[]"s doubles its entry at
+// every pass.
+inline constexpr std::int64_t kMaxRenbanEntryBytes = std::int64_t{2} << 20;
+
 // A range refused before any of its entries were appended. what() is the Japanese reason shown
 // on the second line of the message box.
 class RenbanRefused : public fw::RuntimeException {

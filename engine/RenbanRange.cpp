@@ -14,6 +14,11 @@ namespace {
 
 constexpr std::size_t kMaxDigits = 11;  // "-2147483648"
 
+std::size_t DigitsOf(std::int64_t v) {
+    char digits[kMaxDigits + 1];
+    return static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, v).ptr - digits);
+}
+
 RangeSpec ReadNumberRange(std::string_view first, std::string_view last, std::string_view prefix,
                           std::string_view suffix, bool pad) {
     const double firstValue = fw::Val(first);
@@ -39,8 +44,10 @@ RangeSpec ReadNumberRange(std::string_view first, std::string_view last, std::st
     spec.to = fw::ToInt32(lastValue);
     if (pad) spec.width = fw::Str(static_cast<std::int32_t>(spec.to)).size();
     spec.count = spec.to >= spec.from ? spec.to - spec.from + 1 : 0;
-    spec.maxEntryBytes = static_cast<std::int64_t>(
-        prefix.size() + spec.fixedZeros + std::max(spec.width, kMaxDigits) + suffix.size());
+    // The value text grows with the value's magnitude: one of the two ends has the longest.
+    const std::size_t digits = std::max(DigitsOf(spec.from), DigitsOf(spec.to));
+    spec.maxEntryBytes = static_cast<std::int64_t>(prefix.size() + spec.fixedZeros +
+                                                   std::max(spec.width, digits) + suffix.size());
     return spec;
 }
 
@@ -83,8 +90,13 @@ RangeSpec ReadFirstRange(std::string_view text, bool lowercase, bool pad) {
     const std::string_view first = *atDash.Next();
     const std::string_view last = atDash.Next().value_or(std::string_view());
 
-    if (fw::AscB(first) > 0x39) return ReadLetterRange(first, last, prefix, suffix, pad);
-    return ReadNumberRange(first, last, prefix, suffix, pad);
+    const RangeSpec spec = fw::AscB(first) > 0x39
+                               ? ReadLetterRange(first, last, prefix, suffix, pad)
+                               : ReadNumberRange(first, last, prefix, suffix, pad);
+    if (spec.count > 0 && spec.maxEntryBytes > kMaxRenbanEntryBytes) {
+        throw RenbanRefused(texts::EntryTooLong());
+    }
+    return spec;
 }
 
 void AppendRange(std::vector<std::string>& list, const RangeSpec& spec) {

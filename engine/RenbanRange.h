@@ -36,7 +36,7 @@ std::string_view FirstRangeText(std::string_view text);
 
 // Reads the first range of `text`, which holds both "[" and "]". The range text loses its
 // spaces and tabs, and with `lowercase` its upper-case ASCII letters. Throws RenbanRefused for a
-// value out of bounds.
+// value out of bounds, or when an entry could be longer than kMaxRenbanEntryBytes.
 RangeSpec ReadFirstRange(std::string_view text, bool lowercase, bool pad);
 
 // Appends the entries of `spec` at the end of `list`, one turn of the event loop each.

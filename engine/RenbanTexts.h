@@ -21,6 +21,11 @@ inline std::string TooManyBytes() {
            " バイトを超えるため、中止しました。";
 }
 
+inline std::string EntryTooLong() {
+    return "展開した URL が 1 件で上限の " + std::to_string(kMaxRenbanEntryBytes) +
+           " バイトを超えるため、中止しました。";
+}
+
 inline std::string NumberTooLarge() {
     return "範囲の値が大きすぎるため、中止しました（数字は 0 から 2147483646 まで）。";
 }

@@ -144,6 +144,40 @@ TEST(Refusal, EntriesAsLongAsAMegabytePatternAreBoundedInBytes) {
     EXPECT_TRUE(fewer.shown.empty());
 }
 
+TEST(Refusal, NoEntryGrowsBeyondTwoMebibytes) {
+    static_assert(myglobal::kMaxRenbanEntryBytes == 2 << 20);
+    // The suffix starts after the first "]", one before the first "[" too: every pass doubles
+    // the entry, to 268 MB after the last one.
+    std::string doubling = "]a[0-0][";
+    for (int i = 0; i < 26; ++i) doubling += "[]";
+    const std::string cap(2 << 20, 'p');
+    const std::string belowCap = cap.substr(1);
+    const struct {
+        std::string pattern;
+        std::string firstLine;
+    } cases[] = {
+        {doubling, "Error<MP_MRList>"},
+        {"http://x/" + doubling, "Error<MP_MRList>"},
+        {belowCap + "[1-10]", "Error<MG_MRList>"},
+        {"[a-b]" + cap, "Error<MG_MRList>"},
+        {"A[1-2]B[1-2]" + cap, "Error<MG_MRList>"},
+    };
+    for (const auto& c : cases) {
+        MsgBoxRecorder boxes;
+        List list;
+        EXPECT_EQ(myglobal::MG_MakeRenbanList(c.pattern, list, 2), "");
+        ExpectRefusal(boxes.shown, c.firstLine, "2097152");
+        for (const auto& entry : list) EXPECT_LE(entry.size(), cap.size());
+    }
+
+    MsgBoxRecorder boxes;
+    List list;
+    myglobal::MG_MakeRenbanList(belowCap + "[1-9]", list, 2);
+    EXPECT_EQ(list.size(), 9u);
+    EXPECT_EQ(list.back(), belowCap + "9");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST(Refusal, TheLetterFunctionAndThePassRefuseOnTheirOwn) {
     List list;
     EXPECT_THROW(RomanRenban::MG_RomaRenban(list, "a", "zzzzzz", "", "", false),
