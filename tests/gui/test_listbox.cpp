@@ -121,6 +121,20 @@ TEST_F(ListboxTest, AnExceptionWhilePaintingIsReportedOnceAfterThePaint) {
     list->OnCellBackgroundPaint = nullptr;
 }
 
+TEST_F(ListboxTest, ARowOfMegabytesIsShownByItsStart) {
+    list->AddRow("http://short/");
+    list->AddRow("http://x/" + std::string(3 << 20, 'q'));
+    fwtest::ProcessEvents();
+    const QAbstractItemModel& model = *list->View()->model();
+    for (const int role : {Qt::DisplayRole, Qt::ToolTipRole}) {
+        EXPECT_EQ(model.data(model.index(0, 0), role).toString(), "http://short/");
+        const QString shown = model.data(model.index(1, 0), role).toString();
+        EXPECT_TRUE(shown.startsWith("http://x/qqq"));
+        EXPECT_LT(shown.size(), 10000);
+    }
+    EXPECT_EQ(list->List(1).size(), (3u << 20) + 9);
+}
+
 TEST_F(ListboxTest, AppendedRowsReachTheViewAtTheNextTurn) {
     Fill(1000);
     EXPECT_EQ(list->ListCount(), 1000);

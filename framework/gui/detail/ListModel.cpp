@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/Utf8.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw::detail {
@@ -207,7 +208,13 @@ int ListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant ListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= Count()) return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return ToQtText(Row(index.row()));
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+        // A row may hold megabytes, and Qt lays out whatever text it is given whole. This much
+        // is longer than any URL a browser takes without trouble, and quick to lay out.
+        constexpr std::size_t kShownCharacters = 2048;
+        const std::string_view text = Row(index.row());
+        return ToQtText(text.substr(0, utf8::OffsetOfChar(text, kShownCharacters)));
+    }
     return {};
 }
 

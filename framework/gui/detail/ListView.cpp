@@ -10,11 +10,13 @@
 #include <QTimer>
 
 #include "framework/core/MsgBox.h"
+#include "framework/core/Utf8.h"
 #include "framework/gui/Graphics.h"
 #include "framework/gui/Listbox.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/detail/EventLoopTurn.h"
 #include "framework/gui/detail/ListModel.h"
+#include "framework/gui/detail/Text.h"
 
 namespace fw::detail {
 
@@ -279,9 +281,23 @@ void ListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(option.font);
     const QRect textRect = rect.adjusted(4, 0, -2, 0);
-    const QString text = index.data(Qt::DisplayRole).toString();
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      option.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()));
+                      ShownStart(model_.Row(row), option.fontMetrics, textRect.width()));
+}
+
+QString ListDelegate::ShownStart(std::string_view row, const QFontMetrics& metrics, int width) {
+    // Qt lays out the whole of the text it elides, and a row may hold megabytes. A first guess
+    // from the average width of a character is doubled until the text no longer fits or the
+    // row has no more, so a row costs what its visible part costs. A character that can be seen
+    // is a pixel wide at least: more than one per pixel are never needed.
+    const auto most = static_cast<std::size_t>(std::max(0, width)) + 1;
+    const auto guess = most / static_cast<std::size_t>(std::max(1, metrics.averageCharWidth())) + 2;
+    for (std::size_t n = std::min(guess, most);; n = std::min(2 * n, most)) {
+        const std::size_t end = utf8::OffsetOfChar(row, n);
+        const QString start = ToQtText(row.substr(0, end));
+        const QString shown = metrics.elidedText(start, Qt::ElideRight, width);
+        if (shown != start || end == row.size() || n == most) return shown;
+    }
 }
 
 QSize ListDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QStyledItemDelegate>
+#include <string_view>
 
 class QHeaderView;
 
@@ -81,6 +82,9 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
+    // What fits of a row in `width` pixels, ending in an ellipsis when the row goes on.
+    static QString ShownStart(std::string_view row, const QFontMetrics& metrics, int width);
+
     Listbox& listbox_;
     ListModel& model_;
     ListView& view_;
