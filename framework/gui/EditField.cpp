@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 #include <limits>
 
 #include "framework/core/EventLoop.h"
@@ -87,6 +88,12 @@ EditField::EditField(Window& owner, Lines lines) : RectControl(owner) {
     if (lines == Lines::Multi) {
         plain_ = new RawTextEdit;
         plain_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Qt's default wraps at word boundaries and breaks a line anywhere only when it has
+        // none, but to learn that it reads on to the next boundary for every line it lays out:
+        // a URL of a megabyte without a blank took time in the square of its length. Breaking
+        // anywhere reads each line once; the field holds URLs, where a word boundary means
+        // little.
+        plain_->setWordWrapMode(QTextOption::WrapAnywhere);
         plain_->setTabChangesFocus(true);
         SetWidget(plain_, plain_->viewport());
     } else {
