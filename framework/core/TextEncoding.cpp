@@ -2,22 +2,35 @@
 
 #include <iconv.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
-#include <map>
 #include <utility>
+#include <vector>
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/Strings.h"
 
 namespace fw {
 
+namespace {
+std::atomic<std::size_t> openDescriptors{0};
+}
+
 struct TextConverter::Handle {
     iconv_t cd;
-    explicit Handle(iconv_t d) : cd(d) {}
+    explicit Handle(iconv_t d) : cd(d) { ++openDescriptors; }
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
-    ~Handle() { iconv_close(cd); }
+    ~Handle() {
+        iconv_close(cd);
+        --openDescriptors;
+    }
 };
+
+std::size_t OpenConverterDescriptors() {
+    return openDescriptors;
+}
 
 namespace {
 
@@ -31,17 +44,28 @@ bool IsCharsetNameByte(char c) {
 }
 
 // Descriptors are kept per thread and pair of names: opening one loads conversion tables, and
-// the download-list reader asks for a converter once per line.
+// the download-list reader asks for a converter once per line. Only the few used last are kept:
+// the C library takes a name with any number of "(", ")" and "+" around it, so a text can spell
+// one charset in endless ways, and a descriptor kept for every spelling would grow the process
+// without bound. A converter keeps its own descriptor after the cache has let it go.
+constexpr std::size_t kCachedDescriptors = 16;
+
 std::shared_ptr<TextConverter::Handle> OpenHandle(const std::string& from, const std::string& to) {
-    thread_local std::map<std::pair<std::string, std::string>,
-                          std::shared_ptr<TextConverter::Handle>>
-        cache;
-    auto key = std::make_pair(Canonical(from), Canonical(to));
-    if (auto it = cache.find(key); it != cache.end()) return it->second;
+    using Names = std::pair<std::string, std::string>;
+    // The most recently used first.
+    thread_local std::vector<std::pair<Names, std::shared_ptr<TextConverter::Handle>>> cache;
+    Names key(Canonical(from), Canonical(to));
+    const auto hit = std::find_if(cache.begin(), cache.end(),
+                                  [&](const auto& entry) { return entry.first == key; });
+    if (hit != cache.end()) {
+        std::rotate(cache.begin(), hit, hit + 1);
+        return cache.front().second;
+    }
     const iconv_t cd = iconv_open(to.c_str(), from.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1)) return nullptr;
     auto handle = std::make_shared<TextConverter::Handle>(cd);
-    cache.emplace(std::move(key), handle);
+    if (cache.size() == kCachedDescriptors) cache.pop_back();
+    cache.emplace(cache.begin(), std::move(key), handle);
     return handle;
 }
 

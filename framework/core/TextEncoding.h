@@ -69,6 +69,10 @@ std::optional<TextConverter> GetTextConverter(const std::optional<TextEncoding>&
 // bytes); anything else, a line of text for instance, gives none at once.
 std::optional<TextEncoding> GetInternetTextEncoding(std::string_view name);
 
+// How many iconv descriptors are open, in every thread: those the converters hold and the few
+// that are kept for the next request of the same pair of names.
+std::size_t OpenConverterDescriptors();
+
 // The same bytes declared in `encoding`; nothing is converted or checked.
 EncodedText DefineEncoding(const EncodedText& text, const TextEncoding& encoding);
 

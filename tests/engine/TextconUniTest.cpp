@@ -77,4 +77,16 @@ TEST(TextconUni, LongLinesConvert) {
     EXPECT_EQ(out.bytes, utf8);
 }
 
+TEST(TextconUni, EndlessSpellingsOfOneCharsetHoldFewDescriptors) {
+    // The C library takes a charset name with any number of "(", ")" and "+" around it.
+    const std::size_t before = fw::OpenConverterDescriptors();
+    for (int i = 0; i < 20000; ++i) {
+        std::string line = "UTF-8";
+        for (int n = i, k = 0; k < 10; ++k, n /= 3) line.insert(0, 1, "()+"[n % 3]);
+        const fw::EncodedText out = myglobal::MG_textconUni({line, std::nullopt});
+        ASSERT_EQ(out, (fw::EncodedText{line, fw::Encodings::UTF8})) << line;
+    }
+    EXPECT_LT(fw::OpenConverterDescriptors(), before + 100);
+}
+
 }  // namespace
