@@ -5,6 +5,7 @@
 #include "engine/myglobal.h"
 #include "framework/core/EventLoop.h"
 #include "framework/core/Strings.h"
+#include "framework/gui/Runtime.h"
 
 namespace DownloadList {
 
@@ -43,6 +44,8 @@ void ReadUtf8Line(std::string_view line, const RowSink& add) {
             for (const std::string& entry : expansions) {
                 if (!entry.empty()) AddIfAccepted(entry, add);
                 fw::DoEvents();
+                // Closing the window quits; the rest would go to a list nobody sees.
+                if (fw::QuitRequested()) break;
             }
             return;
         }

@@ -5,6 +5,7 @@
 #include "framework/core/Strings.h"
 #include "framework/gui/BevelButton.h"
 #include "framework/gui/FolderItem.h"
+#include "framework/gui/Runtime.h"
 #include "framework/gui/TextInputStream.h"
 #include "window/DownloadList.h"
 #include "window/ScrapWindow.h"
@@ -20,6 +21,8 @@ void ScrapWindow::MP_ReadDownloadList(fw::EncodedText text) {
     // square of the number of lines.
     fw::FieldsB lines(text.bytes, myglobal::CL);
     while (const auto bytes = lines.Next()) {
+        // After a quit the lines left are passed over.
+        if (fw::QuitRequested()) break;
         DownloadList::ReadLine(*bytes, text.encoding,
                                [this](std::string_view row) { MP_AddDownloadItem(row); });
         fw::DoEvents();
@@ -34,7 +37,7 @@ void ReadTextItems(fw::DragItem& obj, ScrapWindow& window) {
     do {
         if (obj.TextAvailable()) window.MP_ReadDownloadList({obj.Text(), fw::Encodings::UTF8});
         fw::DoEvents();
-    } while (obj.NextItem());
+    } while (!fw::QuitRequested() && obj.NextItem());
 }
 
 }  // namespace
@@ -46,7 +49,7 @@ void ScrapWindow::ListBox1_DropObject(fw::DragItem& obj, std::int32_t /*action*/
         // One line per call keeps a large file linear.
         if (auto stream = obj.FolderItem()->OpenAsTextFile()) {
             const fw::FirstMessageOnly oneMessage;
-            while (!stream->Eof()) {
+            while (!fw::QuitRequested() && !stream->Eof()) {
                 MP_ReadDownloadList(stream->ReadLine());
                 fw::DoEvents();
             }
@@ -74,5 +77,6 @@ void ScrapWindow::MP_URLListUketori(const std::shared_ptr<fw::Dictionary>& dic) 
         p_URLDic->SetValue(key, dic->Value(key));
         if (fw::LenB(key) > 0) ListBox1().AddRow(key);
         fw::DoEvents();
+        if (fw::QuitRequested()) break;
     }
 }

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <chrono>
 #include <cstring>
@@ -19,6 +20,7 @@
 #include "framework/gui/Dictionary.h"
 #include "framework/gui/Hooks.h"
 #include "framework/gui/PagePanel.h"
+#include "framework/gui/Runtime.h"
 #include "tests/window/UrlListFixture.h"
 
 namespace {
@@ -299,6 +301,48 @@ TEST_F(ListReaderTest, ReceivedDictionaryKeysBecomeRowsAsTheyAre) {
     window->p_URLDic = nullptr;
     window->MP_URLListUketori(dic);
     EXPECT_EQ(List().ListCount(), 3);
+}
+
+// The user quits (closing the window does) in the turn after a read's first row: every road
+// stops there, as the generator and the extractor do.
+TEST_F(ListReaderTest, AQuitDuringAReadEndsIt) {
+    static const SelListBox* list;
+    list = &List();
+    const std::string text = "http://x/[1-3]\rhttp://y/4";
+    const Texts firstRow = {kOld, "http://x/1"};
+    auto dic = std::make_shared<fw::Dictionary>();
+    dic->SetValue("http://k/1", "one");
+    dic->SetValue("http://k/2", "two");
+    const struct {
+        const char* name;
+        std::function<void()> read;
+        Texts rows;
+    } roads[] = {
+        {"the reader itself",
+         [&] {
+             window->MP_ReadDownloadList({text, fw::Encodings::UTF8});
+         },
+         firstRow},
+        {"paste", [&] { Paste(text); }, firstRow},
+        {"text on the list", [&] { EXPECT_TRUE(DropText(Viewport(), text)); }, firstRow},
+        {"file",
+         [&] { EXPECT_TRUE(DropFile(WriteFile("http://1\nhttp://2\n"))); },
+         {kOld, "http://1"}},
+        {"received keys", [&] { window->MP_URLListUketori(dic); }, {kOld, "http://k/1"}},
+    };
+    for (const auto& road : roads) {
+        window->menu_del_Action();
+        window->MP_AddDownloadItem(kOld);
+        const fw::EventLoopTurn gui = fw::SetEventLoopTurn([] {
+            if (list->ListCount() > 1) fw::Quit(0);
+        });
+        road.read();
+        fw::SetEventLoopTurn(gui);
+        EXPECT_EQ(Rows(), road.rows) << road.name;
+        // The run-time forgets the quit when its loop runs again.
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        fw::RuntimeRun();
+    }
 }
 
 TEST_F(ListReaderTest, BadInputLosesNothingOfTheList) {
