@@ -127,9 +127,9 @@ TEST_F(ListboxTest, ARowOfMegabytesIsShownByItsStart) {
     fwtest::ProcessEvents();
     const QAbstractItemModel& model = *list->View()->model();
     for (const int role : {Qt::DisplayRole, Qt::ToolTipRole}) {
-        EXPECT_EQ(model.data(model.index(0, 0), role).toString(), "http://short/");
+        EXPECT_EQ(model.data(model.index(0, 0), role).toString(), QStringLiteral("http://short/"));
         const QString shown = model.data(model.index(1, 0), role).toString();
-        EXPECT_TRUE(shown.startsWith("http://x/qqq"));
+        EXPECT_TRUE(shown.startsWith(QStringLiteral("http://x/qqq")));
         EXPECT_LT(shown.size(), 10000);
     }
     EXPECT_EQ(list->List(1).size(), (3u << 20) + 9);

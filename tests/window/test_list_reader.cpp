@@ -306,8 +306,7 @@ TEST_F(ListReaderTest, ReceivedDictionaryKeysBecomeRowsAsTheyAre) {
 // The user quits (closing the window does) in the turn after a read's first row: every road
 // stops there, as the generator and the extractor do.
 TEST_F(ListReaderTest, AQuitDuringAReadEndsIt) {
-    static const SelListBox* list;
-    list = &List();
+    const SelListBox& list = List();
     const std::string text = "http://x/[1-3]\rhttp://y/4";
     const Texts firstRow = {kOld, "http://x/1"};
     auto dic = std::make_shared<fw::Dictionary>();
@@ -333,11 +332,12 @@ TEST_F(ListReaderTest, AQuitDuringAReadEndsIt) {
     for (const auto& road : roads) {
         window->menu_del_Action();
         window->MP_AddDownloadItem(kOld);
-        const fw::EventLoopTurn gui = fw::SetEventLoopTurn([] {
-            if (list->ListCount() > 1) fw::Quit(0);
-        });
-        road.read();
-        fw::SetEventLoopTurn(gui);
+        {
+            const fw::ScopedEventLoopTurn quitOnFirstRow([&] {
+                if (list.ListCount() > 1) fw::Quit(0);
+            });
+            road.read();
+        }
         EXPECT_EQ(Rows(), road.rows) << road.name;
         // The run-time forgets the quit when its loop runs again.
         QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
