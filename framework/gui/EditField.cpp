@@ -151,7 +151,7 @@ void EditField::RaiseSelChangeIfMoved() {
 }
 
 std::string EditField::Text() const {
-    if (line_) return detail::FromLineText(line_->text());
+    if (line_) return detail::FromQtText(line_->text());
     std::string text;
     detail::AppendDocumentText(text, plain_->document()->toRawText());
     return text;
@@ -312,7 +312,7 @@ void EditField::SetSelLength(int length) {
 }
 
 std::string EditField::SelText() const {
-    if (line_) return detail::FromLineText(line_->selectedText());
+    if (line_) return detail::FromQtText(line_->selectedText());
     std::string text;
     detail::AppendDocumentText(text, plain_->textCursor().selectedText());
     return text;

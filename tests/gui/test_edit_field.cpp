@@ -270,6 +270,12 @@ TEST_F(EditFieldTest, ClipboardTranslatesLineEndsBothWays) {
     QGuiApplication::clipboard()->setText(QStringLiteral("x\r\ny\nz"));
     EXPECT_TRUE(clipboard.TextAvailable());
     EXPECT_EQ(clipboard.Text(), "x\ry\rz");
+    // Only line ends are translated: a line separator is a character of the text.
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("a\u2028b\u00A0c"));
+    EXPECT_EQ(clipboard.Text(),
+              "a\xE2\x80\xA8"
+              "b\xC2\xA0"
+              "c");
     QGuiApplication::clipboard()->clear();
     EXPECT_FALSE(clipboard.TextAvailable());
 }

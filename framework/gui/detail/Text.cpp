@@ -35,30 +35,11 @@ std::string ToPlatformLineEnds(std::string_view text) {
     return out;
 }
 
-namespace {
-
 // The line-end conversion makes the one copy, straight out of Qt's UTF-8.
-std::string Utf8WithSystemLineEnds(const QString& s) {
+std::string FromQtText(const QString& s) {
     const QByteArray utf8 = s.toUtf8();
     return ToSystemLineEnds(
         std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-}
-
-}  // namespace
-
-std::string FromQtText(const QString& s) {
-    // Most texts hold neither of Qt's own separators: they then cross without a copy in UTF-16.
-    if (!s.contains(QChar::ParagraphSeparator) && !s.contains(QChar::LineSeparator)) {
-        return Utf8WithSystemLineEnds(s);
-    }
-    QString copy = s;
-    copy.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    copy.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return Utf8WithSystemLineEnds(copy);
-}
-
-std::string FromLineText(const QString& s) {
-    return Utf8WithSystemLineEnds(s);
 }
 
 void AppendDocumentText(std::string& out, QString raw) {

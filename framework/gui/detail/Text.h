@@ -20,10 +20,9 @@ std::string ToSystemLineEnds(std::string_view text);
 // CR LF and CR become LF.
 std::string ToPlatformLineEnds(std::string_view text);
 
-// Qt's LF (and paragraph separators) back to CR, UTF-16 to UTF-8.
+// LF and CR LF back to CR, UTF-16 to UTF-8; every other character stays as it is (U+2028 is a
+// character of the text, not a line end).
 std::string FromQtText(const QString& s);
-// A one-line field's text: LF and CR LF back to CR; every other character stays as it is.
-std::string FromLineText(const QString& s);
 // Appends a multi-line field's raw document text: its paragraph separators, the field's own line
 // breaks, become CR; every other character stays as it is (no-break spaces and U+2028 included,
 // which Qt's plain-text conversion would turn into a space and a line break).
