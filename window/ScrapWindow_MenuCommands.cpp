@@ -3,7 +3,6 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/Strings.h"
 #include "framework/gui/Clipboard.h"
-#include "framework/gui/StaticText.h"
 #include "window/ScrapWindow.h"
 #include "window/SelListBox.h"
 
