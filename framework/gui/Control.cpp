@@ -190,6 +190,21 @@ bool RectControl::TakesFocus() const {
     return policy != Qt::NoFocus;
 }
 
+void RectControl::FollowInTabChain(RectControl& previous) {
+    // Qt ignores an order that involves a widget taking no focus, as a control out of sight does
+    // for now: both lend their own policies while the link is made.
+    const auto lend = [](RectControl& c, bool on) {
+        if (c.keptFocusPolicy_ >= 0)
+            c.widget_->setFocusPolicy(on ? static_cast<Qt::FocusPolicy>(c.keptFocusPolicy_)
+                                         : Qt::NoFocus);
+    };
+    lend(previous, true);
+    lend(*this, true);
+    QWidget::setTabOrder(previous.widget_, widget_);
+    lend(previous, false);
+    lend(*this, false);
+}
+
 void RectControl::AcceptTextDrop() {
     acceptText_ = true;
     if (eventSource_) eventSource_->setAcceptDrops(true);

@@ -100,6 +100,8 @@ public:
     bool HasFocus() const;
     // Whether the control takes the keyboard focus when the user can see it.
     bool TakesFocus() const;
+    // Puts the control right after the other in the window's Tab chain, in or out of sight.
+    void FollowInTabChain(RectControl& previous);
 
     // Drops: text dropped on the control, files of a registered type by its name.
     void AcceptTextDrop();

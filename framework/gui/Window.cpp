@@ -210,14 +210,14 @@ void Window::ApplyTabOrder() {
         if (!rect || !rect->TakesFocus()) continue;
         groups[{rect->Panel(), rect->Panel() ? rect->PanelIndex() : -1}].push_back(rect);
     }
-    QWidget* previous = nullptr;
+    RectControl* previous = nullptr;
     for (auto& [key, group] : groups) {
         std::stable_sort(group.begin(), group.end(), [](RectControl* a, RectControl* b) {
             return a->TabIndex() < b->TabIndex();
         });
         for (RectControl* rect : group) {
-            if (previous) QWidget::setTabOrder(previous, rect->Widget());
-            previous = rect->Widget();
+            if (previous) rect->FollowInTabChain(*previous);
+            previous = rect;
         }
     }
 }

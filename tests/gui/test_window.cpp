@@ -183,6 +183,12 @@ TEST_F(WindowTest, TheFocusStaysOnControlsTheUserCanSee) {
     w->SetSize(600, 200);
     fwtest::ProcessEvents();
     EXPECT_EQ(press(Qt::ShiftModifier), "A");
+    // A page hidden while the window was built follows its tab indices as well.
+    panel->SetValue(1);
+    fields["W"]->SetFocus();
+    tabs.clear();
+    for (int i = 0; i < 3; ++i) tabs.push_back(press(Qt::NoModifier));
+    EXPECT_EQ(tabs, (std::vector<std::string>{"D", "C", "W"}));
 
     const struct {
         const char* focus;

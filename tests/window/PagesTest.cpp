@@ -214,3 +214,45 @@ TEST_F(Pages, TheKeyboardFollowsThePageShown) {
         }
     }
 }
+
+// Right after opening the keyboard is in the first field of the generator; on every page Tab
+// walks the controls by their tab indices, passing over those that cannot take the focus, and
+// Shift+Tab walks them back.
+TEST_F(Pages, TabFollowsTheTabIndicesOfEachPage) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->Widget()));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Z"));
+    EXPECT_EQ(window->ControlNamed<allEditfield>("allEditfield2").Text(), "Z");
+
+    const std::vector<const char*> generator = {"allEditfield2", "allEditfield3", "allEditfield4",
+                                                "CheckBox1",     "allEditfield5", "allEditfield1",
+                                                "RadioButton2",  "RadioButton1",  "PushButton2"};
+    const struct {
+        int page;
+        bool generate;  // 連番URL生成 enabled
+        std::vector<const char*> order;
+    } walks[] = {
+        {2, false, {generator.begin(), generator.end() - 1}},
+        {2, true, generator},
+        {0, false, {"ListBox1"}},
+        {1, false, {"EditField2", "PushButton1"}},
+    };
+    const auto focused = [&] {
+        fw::RectControl* c = window->FocusedControl();
+        return c ? c->Name() : std::string("(none)");
+    };
+    for (const auto& walk : walks) {
+        SCOPED_TRACE(walk.page);
+        window->ControlNamed<fw::RectControl>("PushButton2").SetEnabled(walk.generate);
+        Click(*window, ButtonOf(walk.page));
+        window->ControlNamed<fw::RectControl>(walk.order[0]).SetFocus();
+        const std::size_t n = walk.order.size();
+        for (std::size_t i = 1; i <= n; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(focused(), walk.order[i % n]);
+        }
+        for (std::size_t i = n; i > 0; --i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            EXPECT_EQ(focused(), walk.order[(i - 1) % n]);
+        }
+    }
+}
