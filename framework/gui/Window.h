@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -83,6 +84,9 @@ public:
     bool AcceptsTextDrop() const { return acceptText_; }
     // Whether a file matches one of the file types the window accepts.
     bool AcceptsFile(const FolderItem& file) const;
+    // A drop on the window outside any control that accepts drops. Without it the window's own
+    // area refuses drops: the types the window accepts then serve its controls alone.
+    std::function<void(DragItem& item, int action)> OnDropObject;
 
     // Creates a control of class T (constructed with the window and args) under a name.
     template <class T, class... Args>
@@ -138,8 +142,6 @@ public:
     virtual void Event_EnableMenuItems() {}
     // A press on the window outside any control that handles the mouse.
     virtual bool Event_MouseDown(int /*x*/, int /*y*/) { return false; }
-    // A drop on the window outside any control that accepts it.
-    virtual void Event_DropObject(DragItem& /*item*/, int /*action*/) {}
 
     // The Qt top-level widget and the content area the controls stand in.
     QMainWindow* Widget() const { return widget_; }

@@ -1,3 +1,6 @@
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -148,6 +151,45 @@ TEST_F(DropTest, ControlsThatDeclareNoDropsRefuseThem) {
     file.setUrls({QUrl::fromLocalFile(QString::fromStdString(File("a.txt", "x")))});
     EXPECT_FALSE(fwtest::Drop(button->Widget(), QPoint(5, 5), file));
     EXPECT_EQ(buttonDrops.size(), 1u);
+}
+
+// The window's declared drops serve the controls that take drops; outside them a drop reaches the
+// window only when it has a handler for it, and is refused otherwise, so the drag's source (an
+// editor moving its text) keeps what it offered.
+TEST_F(DropTest, ADropOutsideTheControlsNeedsTheWindowsHandler) {
+    auto& window = list->Owner();
+    window.AcceptFileDrop("special/any");
+    window.AcceptTextDrop();
+    const QPoint background(150, 250);
+    ASSERT_EQ(window.Content()->childAt(background), nullptr);
+    QMimeData text;
+    text.setText(QStringLiteral("moved text"));
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(QString::fromStdString(File("a.txt", "x")))});
+    for (const QMimeData* data : {&text, &file}) {
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(background, actions, data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(window.Content(), &enter);
+        EXPECT_FALSE(enter.isAccepted());
+        QDragMoveEvent move(background, actions, data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(window.Content(), &move);
+        EXPECT_FALSE(move.isAccepted());
+        QDropEvent drop(QPointF(background), actions, data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(window.Content(), &drop);
+        EXPECT_FALSE(drop.isAccepted());
+    }
+    // The list still takes both.
+    EXPECT_TRUE(fwtest::Drop(ListTarget(), QPoint(20, 20), text));
+    EXPECT_TRUE(fwtest::Drop(ListTarget(), QPoint(20, 20), file));
+    EXPECT_EQ(drops.size(), 2u);
+
+    std::vector<Seen> windowDrops;
+    window.OnDropObject = [&](fw::DragItem& item, int) { windowDrops.push_back(Walk(item)); };
+    EXPECT_TRUE(fwtest::Drop(window.Content(), background, text));
+    EXPECT_TRUE(fwtest::Drop(window.Content(), background, file));
+    ASSERT_EQ(windowDrops.size(), 2u);
+    EXPECT_EQ(windowDrops[0].texts, std::vector<std::string>{"moved text"});
+    EXPECT_EQ(windowDrops[1].files, std::vector<std::string>{"a.txt"});
 }
 
 TEST_F(DropTest, ADropWithNeitherTextNorFileIsRefused) {

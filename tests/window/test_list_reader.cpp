@@ -241,6 +241,49 @@ TEST_F(ListReaderTest, AFileOnThePageButtonIsRefused) {
     EXPECT_EQ(Rows(), (Texts{kOld, "http://t/1"}));
 }
 
+// Where nothing takes a drop (the window's background, the page buttons other than "URL List",
+// the labels, the generator page) it is refused, so the program it came from keeps its text; the
+// list and the "URL List" button still read theirs. Each drop goes where the window system sends
+// it: to the widget under the point that takes drops, or the first of its parents that does.
+TEST_F(ListReaderTest, ADropWhereNothingTakesItIsRefused) {
+    const auto dropAt = [&](const char* control, QPoint at, const QMimeData& data) {
+        QWidget* content = window->Content();
+        if (control) {
+            QWidget* w = window->ControlNamed<fw::RectControl>(control).Widget();
+            at = w->mapTo(content, w->rect().center());
+        }
+        QWidget* target = content->childAt(at) ? content->childAt(at) : content;
+        while (target != content && !target->acceptDrops()) target = target->parentWidget();
+        return target->acceptDrops() && fwtest::Drop(target, target->mapFrom(content, at), data);
+    };
+    QMimeData text;
+    text.setText(QStringLiteral("http://d/1"));
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(WriteFile("http://d/2\n"))});
+    const struct {
+        int page;
+        const char* control;  // null: the point alone
+        QPoint at;
+        const QMimeData* data;
+        bool taken;
+    } drops[] = {
+        {2, nullptr, {400, 20}, &text, false},  {2, nullptr, {400, 20}, &file, false},
+        {2, nullptr, {450, 280}, &text, false}, {2, "StaticText3", {}, &text, false},
+        {2, "BevelButton4", {}, &text, false},  {2, "BevelButton2", {}, &text, false},
+        {0, "StaticText1", {}, &text, false},   {0, "BevelButton10", {}, &file, false},
+        {2, "BevelButton1", {}, &text, true},   {0, "ListBox1", {}, &text, true},
+        {0, "ListBox1", {}, &file, true},
+    };
+    Texts rows = Rows();
+    for (const auto& d : drops) {
+        SCOPED_TRACE(d.control ? d.control : "background");
+        window->ControlNamed<fw::PagePanel>("PagePanel1").SetValue(d.page);
+        EXPECT_EQ(dropAt(d.control, d.at, *d.data), d.taken);
+        if (d.taken) rows.push_back(d.data == &text ? "http://d/1" : "http://d/2");
+        EXPECT_EQ(Rows(), rows);
+    }
+}
+
 TEST_F(ListReaderTest, RowsDraggedBackOntoTheListAddNothing) {
     window->MP_AddDownloadItem("http://x/1");
     fwtest::ProcessEvents();

@@ -57,8 +57,10 @@ bool OverControlTakingDrops(const Window& window, const QWidget& content, QPoint
     return false;
 }
 
+// What the window itself takes of a drop: nothing without a handler, so that the source of a
+// drop nobody reads (an editor moving its text) keeps it.
 DropOffer WindowDrop(Window* window, const QWidget& content, const QDropEvent& event) {
-    if (!window || !event.mimeData() ||
+    if (!window || !window->OnDropObject || !event.mimeData() ||
         OverControlTakingDrops(*window, content, event.position().toPoint()))
         return {};
     return OfferOf(*event.mimeData(), window->AcceptsTextDrop(), [window](const std::string& path) {
@@ -84,7 +86,7 @@ void ContentWidget::dropEvent(QDropEvent* event) {
     const int action = static_cast<int>(event->dropAction());
     Dispatch([&] {
         DragItem drag = DragOf(offer);
-        window->Event_DropObject(drag, action);
+        window->OnDropObject(drag, action);
     });
 }
 

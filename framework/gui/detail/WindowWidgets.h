@@ -24,7 +24,8 @@ private:
 };
 
 // The content area: the controls stand in it at their pixel places; presses that no control
-// takes, and drops outside the controls that take drops, reach the window here.
+// takes, and drops outside the controls that take drops, reach the window here (drops only when
+// the window has a handler for them).
 class ContentWidget : public QWidget {
 public:
     explicit ContentWidget(Window& window);
