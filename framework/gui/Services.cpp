@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "framework/core/MsgBox.h"
+#include "framework/gui/detail/GuiTexts.h"
 #include "framework/gui/detail/HookState.h"
 #include "framework/gui/detail/InputState.h"
 #include "framework/gui/detail/Text.h"
@@ -17,7 +18,7 @@ void ShowURL(const std::string& url) {
     }
     // Without a browser Qt only writes a line to stderr; the user who chose the item is told.
     if (!QDesktopServices::openUrl(QUrl(detail::ToQt(url))))
-        MsgBox("The page " + url + " could not be opened: no web browser was found to open it.");
+        MsgBox(detail::texts::NoWebBrowser(url));
 }
 
 bool IsContextualClick() {

@@ -103,8 +103,8 @@ TEST_F(ServicesTest, ShowURLWithoutABrowserSaysSo) {
     fw::ShowURL("https://velkanth.example/pavrine/");
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0],
-              "The page https://velkanth.example/pavrine/ could not be opened: no web browser was "
-              "found to open it.");
+              "Web ブラウザが見つからないため、ページ https://velkanth.example/pavrine/ "
+              "を開けませんでした。");
 }
 
 TEST_F(ServicesTest, CommandKeyIsCtrlOfTheLatestKeyEvent) {
