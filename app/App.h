@@ -7,6 +7,9 @@
 // when the program opens and answers the about, home-page and quit items.
 class App : public fw::Application {
 public:
+    // The program's name as the user reads it (message boxes are titled with it).
+    static constexpr const char* kDisplayName = "Pavrine";
+
     static const fw::ClassRecord& Lookup();
 
     // The registered application object; nil while none is registered. Throws

@@ -54,6 +54,7 @@ void NewAppInstance() {
     auto app = std::make_unique<App>();
     app->SetMenuBar(Menu::Instance());
     fw::RuntimeRegisterAppObject(app.get());
+    fw::RuntimeSetDisplayName(App::kDisplayName);
     appObject = std::move(app);
 }
 

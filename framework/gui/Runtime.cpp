@@ -195,6 +195,10 @@ std::vector<std::string> RegisteredClassNames() {
     return names;
 }
 
+void RuntimeSetDisplayName(const std::string& name) {
+    QGuiApplication::setApplicationDisplayName(detail::ToQt(name));
+}
+
 void RuntimeRegisterAppObject(Application* app) {
     State().app = app;
 }

@@ -16,6 +16,10 @@ class Application;
 // line on stderr saying why.
 void RuntimeInit(int& argc, char** argv);
 
+// The program's name as the user reads it, in place of its file's name: message boxes are
+// titled with it, and other windows' frames carry it after their own titles.
+void RuntimeSetDisplayName(const std::string& name);
+
 // Raises the application's Open event, then runs the event loop until Quit.
 void RuntimeRun();
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProcess>
@@ -151,18 +152,22 @@ TEST(Startup, StartsAndShutsDownInItsFixedOrder) {
     }
 }
 
+// The program goes by its name, not its file's: message boxes are titled "Pavrine".
 TEST(Startup, WhenTheLoopRunsTheMainWindowIsShownWithTheMenuBar) {
     bool visible = false;
     std::vector<std::string> menus;
+    std::string name;
     const ProgramRun run = RunProgram([&] {
         QMainWindow* widget = MainWindow().Widget();
         visible = widget->isVisible();
         for (QAction* a : widget->menuBar()->actions()) menus.push_back(a->text().toStdString());
+        name = QGuiApplication::applicationDisplayName().toStdString();
         fw::Quit(0);
     });
     EXPECT_TRUE(run.completed);
     EXPECT_TRUE(visible);
     EXPECT_EQ(menus, (std::vector<std::string>{"ファイル", "編集", "エクストラ"}));
+    EXPECT_EQ(name, "Pavrine");
 }
 
 // The registry receives the six types in their order, each with every field as set, the
