@@ -196,7 +196,9 @@ std::vector<std::string> RegisteredClassNames() {
 }
 
 void RuntimeSetDisplayName(const std::string& name) {
-    QGuiApplication::setApplicationDisplayName(detail::ToQt(name));
+    // Given as the application's name, of which the display name is the default: a display name
+    // set of its own, Qt would add to every other window's frame ("Velkanth — Pavrine").
+    QCoreApplication::setApplicationName(detail::ToQt(name));
 }
 
 void RuntimeRegisterAppObject(Application* app) {

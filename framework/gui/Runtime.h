@@ -17,7 +17,7 @@ class Application;
 void RuntimeInit(int& argc, char** argv);
 
 // The program's name as the user reads it, in place of its file's name: message boxes are
-// titled with it, and other windows' frames carry it after their own titles.
+// titled with it; windows keep their own titles.
 void RuntimeSetDisplayName(const std::string& name);
 
 // Raises the application's Open event, then runs the event loop until Quit.
