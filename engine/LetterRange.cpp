@@ -10,8 +10,7 @@
 namespace myglobal::renban {
 namespace {
 
-constexpr std::size_t kPadLetters = 12;       // the pad text is twelve "a"s
-constexpr std::size_t kMaxWrittenLength = 7;  // "gytisyx", the largest Int32
+constexpr std::size_t kPadLetters = 12;  // the pad text is twelve "a"s
 constexpr double kMaxLetterValue = std::numeric_limits<std::int32_t>::max();
 
 // The written form of the next value, in place: "z" becomes "ba", "zz" becomes "baa".
@@ -28,24 +27,36 @@ void Increment(std::string& letters) {
 
 }  // namespace
 
-RangeSpec ReadLetterRange(std::string_view first, std::string_view last, std::string_view prefix,
-                          std::string_view suffix, bool pad) {
+RangeValues ReadLetterRange(std::string_view first, std::string_view last, bool pad) {
     const double from = RomanRenban::MP_KanaToSuji(std::string(first));
     const double to = RomanRenban::MP_KanaToSuji(std::string(last));
     if (from > kMaxLetterValue || to > kMaxLetterValue) {
         throw RenbanRefused(texts::LetterTooLarge());
     }
-    RangeSpec spec;
-    spec.letters = true;
-    spec.prefix = prefix;
-    spec.suffix = suffix;
-    spec.from = static_cast<std::int64_t>(from);
-    spec.to = static_cast<std::int64_t>(to);
-    if (pad) spec.width = last.size();
-    spec.count = spec.to >= spec.from ? spec.to - spec.from + 1 : 0;
-    spec.maxEntryBytes =
-        static_cast<std::int64_t>(prefix.size() + kPadLetters + kMaxWrittenLength + suffix.size());
-    return spec;
+    RangeValues values;
+    values.letters = true;
+    values.from = static_cast<std::int64_t>(from);
+    values.to = static_cast<std::int64_t>(to);
+    if (pad) values.width = last.size();
+    values.count = values.to >= values.from ? values.to - values.from + 1 : 0;
+    // Runs of values whose written forms have as many letters: a to z, ba to zz, baa to zzz, ...
+    for (std::int64_t v = values.from; v <= values.to;) {
+        std::size_t letters = 1;
+        std::int64_t runEnd = 25;
+        while (v > runEnd) {
+            ++letters;
+            runEnd = runEnd * 26 + 25;
+        }
+        runEnd = std::min(runEnd, values.to);
+        const std::size_t padded = values.width > letters
+                                       ? letters + std::min(values.width - letters, kPadLetters)
+                                       : letters;
+        const auto text = static_cast<std::int64_t>(padded);
+        values.textBytes += (runEnd - v + 1) * text;
+        values.longestText = std::max(values.longestText, text);
+        v = runEnd + 1;
+    }
+    return values;
 }
 
 void AppendLetterRange(std::vector<std::string>& list, const RangeSpec& spec) {
@@ -70,9 +81,9 @@ namespace RomanRenban {
 void MG_RomaRenban(std::vector<std::string>& list, const std::string& first,
                    const std::string& last, const std::string& prefix, const std::string& suffix,
                    bool pad) {
-    const auto spec = myglobal::renban::ReadLetterRange(first, last, prefix, suffix, pad);
-    myglobal::renban::Budget budget;
-    budget.Take(spec.count, myglobal::renban::BytesOf(spec));
+    const myglobal::renban::RangeSpec spec{myglobal::renban::ReadLetterRange(first, last, pad),
+                                           prefix, suffix};
+    myglobal::renban::CheckResult(myglobal::renban::FiguresOf(spec));
     list.reserve(list.size() + static_cast<std::size_t>(spec.count));
     myglobal::renban::AppendLetterRange(list, spec);
 }

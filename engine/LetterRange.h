@@ -10,8 +10,7 @@
 namespace myglobal::renban {
 
 // A letter range from its two value texts. Throws RenbanRefused for a value above 2147483647.
-RangeSpec ReadLetterRange(std::string_view first, std::string_view last, std::string_view prefix,
-                          std::string_view suffix, bool pad);
+RangeValues ReadLetterRange(std::string_view first, std::string_view last, bool pad);
 
 // Appends the entries of the letter range `spec` at the end of `list`, one turn of the event
 // loop each.

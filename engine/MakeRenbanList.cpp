@@ -1,7 +1,7 @@
-#include <algorithm>
 #include <functional>
 #include <string_view>
 
+#include "engine/RenbanForecast.h"
 #include "engine/RenbanRange.h"
 #include "engine/RenbanTexts.h"
 #include "engine/myNTFCF.h"
@@ -22,11 +22,13 @@ bool HoldsBrackets(std::string_view s) {
     return s.find('[') != std::string_view::npos && s.find(']') != std::string_view::npos;
 }
 
-void ReportRefusal(const char* title, const RenbanRefused& refusal) {
-    fw::MsgBox(std::string(title) + "\n" + refusal.what());
+// Shows why a call was refused; the title names the operation, as a failure's does.
+void ReportRefusal(const renban::Forecast& forecast) {
+    fw::MsgBox(std::string(forecast.refusedInPass ? texts::kPassError : texts::kMakeListError) +
+               "\n" + *forecast.refusal);
 }
 
-enum class PassEnd { Expanded, NothingLeft, Failed, Refused };
+enum class PassEnd { Expanded, NothingLeft, Failed };
 
 // Removes the entries at `removed` (ascending indices) and closes the gaps, keeping the order of
 // the rest. The pass expands entry after entry and removes each one: erasing them one at a time
@@ -45,29 +47,13 @@ void RemoveExpanded(std::vector<std::string>& list, const std::vector<std::size_
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(write), list.end());
 }
 
-// One pass over the entries present at its start. All their ranges are read and counted before
-// the first entry is appended, so that a pass beyond the budget appends nothing and the list
-// grows only once.
-PassEnd RunPass(std::vector<std::string>& list, bool pad, renban::Budget& budget) {
+// One pass over the entries present at its start, which the forecast says append `appended`
+// entries: the list grows only once.
+PassEnd RunPass(std::vector<std::string>& list, bool pad, std::int64_t appended) {
     const std::size_t end = list.size();
     std::vector<std::size_t> expanded;
     try {
-        std::int64_t entries = 0, bytes = 0;
-        std::size_t withBrackets = 0;
-        for (std::size_t i = 0; i < end; ++i) {
-            if (HoldsBrackets(list[i])) {
-                const auto spec = renban::ReadFirstRange(list[i], false, pad);
-                entries += spec.count;
-                bytes = std::min(bytes + renban::BytesOf(spec), kMaxRenbanBytes + 1);
-                ++withBrackets;
-            }
-            fw::DoEvents();
-        }
-        if (withBrackets == 0) return PassEnd::NothingLeft;
-        budget.Take(entries, bytes);
-        list.reserve(list.size() + static_cast<std::size_t>(entries));
-        expanded.reserve(withBrackets);
-
+        list.reserve(list.size() + static_cast<std::size_t>(appended));
         for (std::size_t i = 0; i < end; ++i) {
             if (HoldsBrackets(list[i])) {
                 // Moved out so that the views of the range stay valid while the list grows.
@@ -82,17 +68,13 @@ PassEnd RunPass(std::vector<std::string>& list, bool pad, renban::Budget& budget
             }
             fw::DoEvents();
         }
-    } catch (const RenbanRefused& refusal) {
-        RemoveExpanded(list, expanded);
-        ReportRefusal(texts::kPassError, refusal);
-        return PassEnd::Refused;
     } catch (...) {
         RemoveExpanded(list, expanded);
         fw::MsgBox(texts::kPassError);
         return PassEnd::Failed;
     }
     RemoveExpanded(list, expanded);
-    return PassEnd::Expanded;
+    return expanded.empty() ? PassEnd::NothingLeft : PassEnd::Expanded;
 }
 
 }  // namespace
@@ -102,7 +84,6 @@ std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::strin
     // The range is read from the pattern while entries are appended.
     if (IsEntryOf(pattern, list)) return MG_MakeRenbanList(std::string(pattern), list, mode);
     const bool pad = mode == 1;
-    renban::Budget budget;
     try {
         if (!HoldsBrackets(pattern)) return pattern;
         // Only the first bracket is validated, on the text as typed.
@@ -112,23 +93,31 @@ std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::strin
         const std::int32_t closes = myNTFCF::MG_countFields(pattern, "]") - 1;
         const std::int32_t passes = opens == closes ? opens : 0;
 
+        // A call over the caps is refused before anything is appended, so the list stays as it
+        // was.
+        const renban::Forecast forecast = renban::ForecastCall(pattern, list, pad, passes);
+        if (forecast.refusal) {
+            ReportRefusal(forecast);
+            return "";
+        }
+        const auto appended = [&](std::size_t stage) {
+            return stage < forecast.appended.size() ? forecast.appended[stage] : 0;
+        };
+
         const auto spec = renban::ReadFirstRange(pattern, true, pad);
-        budget.Take(spec.count, renban::BytesOf(spec));
-        list.reserve(list.size() + static_cast<std::size_t>(spec.count));
+        list.reserve(list.size() + static_cast<std::size_t>(appended(0)));
         renban::AppendRange(list, spec);
 
         // A pass reports its own failures; what the turn between two passes raises is the
         // call's, like that of the first range.
         for (std::int32_t p = 0; passes > 1 && p < passes; ++p) {
-            const PassEnd end = RunPass(list, pad, budget);
+            const PassEnd end = RunPass(list, pad, appended(static_cast<std::size_t>(p) + 1));
             // A pass that found no brackets leaves the list as it was, and so would every later
-            // one. A refused or failed pass ends the call with its one message: the next pass
-            // would meet the same entry again and show the box again, once per bracket.
+            // one. A failed pass ends the call with its one message: the next pass would meet
+            // the same entry again and show the box again, once per bracket.
             if (end != PassEnd::Expanded) break;
             fw::DoEvents();
         }
-    } catch (const RenbanRefused& refusal) {
-        ReportRefusal(texts::kMakeListError, refusal);
     } catch (...) {
         fw::MsgBox(texts::kMakeListError);
     }
@@ -136,8 +125,12 @@ std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::strin
 }
 
 void MP_MakeRenbanList(std::vector<std::string>& list, bool pad) {
-    renban::Budget budget;
-    RunPass(list, pad, budget);
+    const renban::Forecast forecast = renban::ForecastPass(list, pad);
+    if (forecast.refusal) {
+        ReportRefusal(forecast);
+        return;
+    }
+    RunPass(list, pad, forecast.appended.empty() ? 0 : forecast.appended.front());
 }
 
 }  // namespace myglobal

@@ -4,13 +4,30 @@
 
 namespace myglobal::renban {
 
-void Budget::Take(std::int64_t entries, std::int64_t bytes) {
-    if (entries > entries_) {
-        throw RenbanRefused(texts::TooManyEntries(kMaxRenbanEntries - entries_ + entries));
+std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
+    std::int64_t sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? kUncounted : sum;
+}
+
+std::int64_t SaturatingMul(std::int64_t a, std::int64_t b) {
+    std::int64_t product = 0;
+    return __builtin_mul_overflow(a, b, &product) ? kUncounted : product;
+}
+
+void CheckResult(const Figures& result) {
+    if (result.entries > kMaxRenbanEntries) {
+        throw RenbanRefused(texts::TooManyEntries(result.entries));
     }
-    if (bytes > bytes_) throw RenbanRefused(texts::TooManyBytes());
-    entries_ -= entries;
-    bytes_ -= bytes;
+    if (result.bytes > kMaxRenbanBytes) throw RenbanRefused(texts::TooManyBytes(result.bytes));
+}
+
+void CheckOnTheWay(const Figures& replaced) {
+    if (replaced.entries > kMaxRenbanEntries) {
+        throw RenbanRefused(texts::TooManyEntriesOnTheWay(replaced.entries));
+    }
+    if (replaced.bytes > kMaxRenbanBytes) {
+        throw RenbanRefused(texts::TooManyBytesOnTheWay(replaced.bytes));
+    }
 }
 
 }  // namespace myglobal::renban

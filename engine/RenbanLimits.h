@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "framework/core/Exceptions.h"
@@ -9,12 +10,11 @@
 // few brackets multiplied) would hold the interface until memory runs out.
 namespace myglobal {
 
-// Entries one call of MG_MakeRenbanList (or of a pass, or of MG_RomaRenban) may append,
-// counting the intermediate entries of several brackets.
+// Entries one call of MG_MakeRenbanList (or of a pass, or of MG_RomaRenban) may give.
 inline constexpr std::int64_t kMaxRenbanEntries = 10'000'000;
 
-// Bytes of entry text one call may append. The entry cap alone does not bound memory: an entry
-// is as long as its pattern, and a pattern can be a megabyte.
+// Bytes of entry text one call may give. The entry cap alone does not bound memory: an entry is
+// as long as its pattern, and a pattern can be a megabyte.
 inline constexpr std::int64_t kMaxRenbanBytes = std::int64_t{1} << 30;
 
 // Bytes of one entry: more than any browser takes as a URL. The byte cap alone lets one entry
@@ -23,7 +23,7 @@ inline constexpr std::int64_t kMaxRenbanBytes = std::int64_t{1} << 30;
 // every pass.
 inline constexpr std::int64_t kMaxRenbanEntryBytes = std::int64_t{2} << 20;
 
-// A range refused before any of its entries were appended. what() is the Japanese reason shown
+// A call refused before any of its entries were appended. what() is the Japanese reason shown
 // on the second line of the message box.
 class RenbanRefused : public fw::RuntimeException {
 public:
@@ -35,16 +35,31 @@ public:
 
 namespace myglobal::renban {
 
-// What is left of one call's allowance of entries and bytes.
-class Budget {
-public:
-    // Takes `entries` more entries of at most `bytes` bytes in all from the allowance, or throws
-    // RenbanRefused when they would exceed it.
-    void Take(std::int64_t entries, std::int64_t bytes);
+// A figure too large for 64 bits: a few brackets multiply beyond any count.
+inline constexpr std::int64_t kUncounted = std::numeric_limits<std::int64_t>::max();
 
-private:
-    std::int64_t entries_ = kMaxRenbanEntries;
-    std::int64_t bytes_ = kMaxRenbanBytes;
+// Sums and products of figures of 0 or more that stop at kUncounted instead of overflowing.
+std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b);
+std::int64_t SaturatingMul(std::int64_t a, std::int64_t b);
+
+// Entries and the bytes of their texts, all together.
+struct Figures {
+    std::int64_t entries = 0;
+    std::int64_t bytes = 0;
+
+    Figures& operator+=(const Figures& other) {
+        entries = SaturatingAdd(entries, other.entries);
+        bytes = SaturatingAdd(bytes, other.bytes);
+        return *this;
+    }
 };
+
+// Throws RenbanRefused when a call would give more than the caps allow.
+void CheckResult(const Figures& result);
+
+// Throws RenbanRefused when the entries that the passes of a call build and replace again would
+// be more than the caps allow: with ranges of one value or none they can outgrow the result
+// many times over, and building them costs the time and memory that the caps are to bound.
+void CheckOnTheWay(const Figures& replaced);
 
 }  // namespace myglobal::renban

@@ -11,13 +11,31 @@ namespace myglobal::texts {
 inline constexpr const char* kMakeListError = "Error<MG_MRList>";
 inline constexpr const char* kPassError = "Error<MP_MRList>";
 
+// A figure as the messages name it: one beyond 64 bits is named as at least the largest.
+inline std::string Figure(std::int64_t n, const char* unit) {
+    return std::to_string(n) + " " + unit + (n == renban::kUncounted ? "以上" : "");
+}
+
 inline std::string TooManyEntries(std::int64_t count) {
-    return "展開すると " + std::to_string(count) + " 件になり、1 回の展開で作れる上限の " +
+    return "展開すると " + Figure(count, "件") + "になり、1 回の展開で作れる上限の " +
            std::to_string(kMaxRenbanEntries) + " 件を超えるため、中止しました。";
 }
 
-inline std::string TooManyBytes() {
-    return "展開した URL の合計が 1 回の展開で作れる上限の " + std::to_string(kMaxRenbanBytes) +
+inline std::string TooManyBytes(std::int64_t bytes) {
+    return "展開すると URL の合計が " + Figure(bytes, "バイト") +
+           "になり、1 回の展開で作れる上限の " + std::to_string(kMaxRenbanBytes) +
+           " バイトを超えるため、中止しました。";
+}
+
+inline std::string TooManyEntriesOnTheWay(std::int64_t count) {
+    return "展開の途中で作っては置き換える URL が " + Figure(count, "件") +
+           "になり、1 回の展開で作れる上限の " + std::to_string(kMaxRenbanEntries) +
+           " 件を超えるため、中止しました。";
+}
+
+inline std::string TooManyBytesOnTheWay(std::int64_t bytes) {
+    return "展開の途中で作っては置き換える URL の合計が " + Figure(bytes, "バイト") +
+           "になり、1 回の展開で作れる上限の " + std::to_string(kMaxRenbanBytes) +
            " バイトを超えるため、中止しました。";
 }
 

@@ -19,13 +19,15 @@ extern std::string CL;
 // taken as a range pattern (even if it yielded nothing, or a failure was reported in a message
 // box), otherwise the pattern unchanged with `list` untouched. Several brackets combine with the
 // first outermost; entries already in `list` that hold "[" and "]" are expanded as well when the
-// pattern has more than one bracket. One call appends at most kMaxRenbanEntries entries.
+// pattern has more than one bracket. A call that would give more than the caps of
+// engine/RenbanLimits.h is refused with a message and leaves `list` as it was.
 std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::string>& list,
                               std::int32_t mode);
 
 // One pass: every entry of `list` that holds both "[" and "]" is replaced by the expansions of
 // its first range, appended at the end; the other entries keep their order at the front.
-// Kept for the callers that know it by name; MG_MakeRenbanList runs its passes on one budget.
+// Refused as a call is when it would give more than the caps. Kept for the callers that know it
+// by name; MG_MakeRenbanList forecasts all its passes at once.
 void MP_MakeRenbanList(std::vector<std::string>& list, bool pad);
 
 // The text converted to UTF-8 from its declared encoding; when it declares none that converts,

@@ -19,12 +19,34 @@ std::atomic<std::size_t> openDescriptors{0};
 
 struct TextConverter::Handle {
     iconv_t cd;
-    explicit Handle(iconv_t d) : cd(d) { ++openDescriptors; }
+    std::string from, to;
+    bool used = false;  // whether cd has converted a text since it was opened
+
+    Handle(iconv_t d, std::string f, std::string t) : cd(d), from(std::move(f)), to(std::move(t)) {
+        ++openDescriptors;
+    }
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
     ~Handle() {
         iconv_close(cd);
         --openDescriptors;
+    }
+
+    // A descriptor that has converted nothing yet. Resetting the shift state is not enough: the
+    // C library's UTF-16 and UTF-32, among others, keep the byte order that a mark gave them as
+    // long as the descriptor lives, even after the text failed. The new one is opened while the old
+    // is still open, so that the conversion's module stays loaded and opening costs little.
+    iconv_t Fresh() {
+        if (used) {
+            const iconv_t fresh = iconv_open(to.c_str(), from.c_str());
+            if (fresh == reinterpret_cast<iconv_t>(-1)) {
+                throw TextConversionException("cannot open a converter from " + from + " to " + to);
+            }
+            iconv_close(cd);
+            cd = fresh;
+        }
+        used = true;
+        return cd;
     }
 };
 
@@ -63,7 +85,7 @@ std::shared_ptr<TextConverter::Handle> OpenHandle(const std::string& from, const
     }
     const iconv_t cd = iconv_open(to.c_str(), from.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1)) return nullptr;
-    auto handle = std::make_shared<TextConverter::Handle>(cd);
+    auto handle = std::make_shared<TextConverter::Handle>(cd, from, to);
     if (cache.size() == kCachedDescriptors) cache.pop_back();
     cache.emplace(cache.begin(), std::move(key), handle);
     return handle;
@@ -84,8 +106,7 @@ EncodedText TextConverter::convert(std::string_view bytes) const {
         result.bytes.assign(bytes);
         return result;
     }
-    iconv_t cd = handle_->cd;
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);  // a fresh shift state for every text
+    const iconv_t cd = handle_->Fresh();
 
     std::string& out = result.bytes;
     out.resize(bytes.size() * 2 + 16);

@@ -39,7 +39,8 @@ struct EncodedText {
 };
 
 // Converts bytes from one encoding to another. Copies share one iconv descriptor; a converter
-// belongs to the thread that got it.
+// belongs to the thread that got it. Every text is converted as by a converter just opened,
+// whatever the texts before it left behind.
 class TextConverter {
 public:
     // The bytes converted and declared in the target encoding. Throws TextConversionException

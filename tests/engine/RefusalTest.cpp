@@ -1,15 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "MsgBoxRecorder.h"
+#include "engine/RenbanForecast.h"
 #include "engine/RomanRenban.h"
 #include "engine/myglobal.h"
 
 namespace {
 
 using List = std::vector<std::string>;
+
+// The passes a pattern gets: one per "[" when each has a "]".
+std::int32_t Brackets(const std::string& pattern) {
+    const auto opens = std::count(pattern.begin(), pattern.end(), '[');
+    const auto closes = std::count(pattern.begin(), pattern.end(), ']');
+    return opens == closes ? static_cast<std::int32_t>(opens) : 0;
+}
 
 // The first line of a refusal names the operation, the second says in Japanese what and why.
 void ExpectRefusal(const std::vector<std::string>& shown, const std::string& firstLine,
@@ -72,62 +81,114 @@ TEST(Refusal, OneCallAppendsAtMostTheCap) {
     static_assert(myglobal::kMaxRenbanEntries == 10'000'000);
     const struct {
         std::string pattern;
-        std::string count;
+        std::string figure;
     } cases[] = {
-        {"x[1-10000001]y", "10000001"},
-        {"x[0-2147483646]y", "2147483647"},
-        {"x[a-zzzzzz]y", "308915776"},
-        {"x[A-ZZZZZZ]y", "308915776"},
+        {"x[1-10000001]y", "10000001 件"},
+        {"x[0-2147483646]y", "2147483647 件"},
+        {"x[a-zzzzzz]y", "308915776 件"},
+        {"x[A-ZZZZZZ]y", "308915776 件"},
+        {std::string(2346, 'p') + "[aaaa-zzzz]", "1073893600 バイト"},
     };
     for (const auto& c : cases) {
         MsgBoxRecorder boxes;
         List list;
         EXPECT_EQ(myglobal::MG_MakeRenbanList(c.pattern, list, 1), "");
         EXPECT_TRUE(list.empty());
-        ExpectRefusal(boxes.shown, "Error<MG_MRList>", c.count);
+        ExpectRefusal(boxes.shown, "Error<MG_MRList>", c.figure);
     }
 }
 
-TEST(Refusal, ExactlyTheCapIsAppended) {
+TEST(Refusal, ExactlyTheCapIsAppendedAlsoFromSeveralBrackets) {
+    // The caps count what the call gives, not the entries its passes replace.
     MsgBoxRecorder boxes;
     List list;
-    myglobal::MG_MakeRenbanList("[1-10000000]", list, 2);
+    myglobal::MG_MakeRenbanList("x[1-4000]y[1-2500]", list, 2);
     EXPECT_EQ(list.size(), 10'000'000u);
-    EXPECT_EQ(list.back(), "10000000");
+    EXPECT_EQ(list.back(), "x4000y2500");
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST(Refusal, APassBeyondTheCapEndsTheWholeCallWithOneMessage) {
+std::string Repeat(const std::string& s, std::size_t n) {
+    std::string out;
+    for (std::size_t i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+// Calls too large to expand in full: the forecast decides, from the pattern alone.
+TEST(Refusal, TheForecastCountsWhatTheCallGivesExactly) {
     const struct {
         std::string pattern;
-        List kept;  // what the list holds when the call is refused
-        std::string count;
+        std::int32_t mode;
+        std::int64_t entries, bytes;
     } cases[] = {
-        // 10 intermediate entries, then 10 x 2,000,000 would exceed the cap: the pass appends
-        // nothing and the further passes do not run.
-        {"A[1-10]B[1-2000000]C[1-2]", {}, "20000010"},
-        {"A[1-2]B[1-2]C[1-5000000]D",
-         {"A1B1C[1-5000000]D", "A1B2C[1-5000000]D", "A2B1C[1-5000000]D", "A2B2C[1-5000000]D"},
-         "20000006"},
+        {"x" + Repeat("[1-2]", 23), 2, 8'388'608, 8'388'608 * 24},
+        {std::string(2331, 'p') + "[aaaa-zzzz]", 1, 456'976, 1'067'038'960},
+        {std::string(2345, 'p') + "[aaaa-zzzz]", 1, 456'976, 1'073'436'624},
+        // Without padding every width from one letter to four.
+        {"[a-zzzz]", 2, 456'976, 26 + 650 * 2 + 16'900 * 3 + 439'400 * 4},
+        {"x[0-99999]y[1-100]", 1, 10'000'000, 10'000'000 * 10},
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
-        List list;
-        EXPECT_EQ(myglobal::MG_MakeRenbanList(c.pattern, list, 2), "");
-        ExpectRefusal(boxes.shown, "Error<MP_MRList>", c.count);
-        if (!c.kept.empty()) {
-            EXPECT_EQ(list, c.kept);
-        }
-        for (const auto& entry : list) EXPECT_NE(entry.find('['), std::string::npos) << entry;
+        const auto forecast =
+            myglobal::renban::ForecastCall(c.pattern, {}, c.mode == 1, Brackets(c.pattern));
+        EXPECT_FALSE(forecast.refusal) << *forecast.refusal;
+        EXPECT_EQ(forecast.result.entries, c.entries) << c.pattern.substr(0, 20);
+        EXPECT_EQ(forecast.result.bytes, c.bytes) << c.pattern.substr(0, 20);
     }
 }
 
-TEST(Refusal, AValueBeyondInt32InALaterBracketStopsAtThatPass) {
-    MsgBoxRecorder boxes;
-    List list;
-    myglobal::MG_MakeRenbanList("A[1-2]B[1-9999999999]C", list, 2);
-    EXPECT_EQ(list, (List{"A1B[1-9999999999]C", "A2B[1-9999999999]C"}));
-    ExpectRefusal(boxes.shown, "Error<MP_MRList>", "2147483646");
+// What the forecast says a call gives is what the call appends, bracket shapes of every kind.
+TEST(Refusal, TheForecastMatchesTheExpansion) {
+    const List before{"keep", "Q[1-2]R", "]q[0-1]"};
+    const std::string patterns[] = {
+        "A[1-2]B[1-3]C", "x[z-bb]y[8-10]", "]x[1-2][][]",      "a]b[1-3][x-z]]",
+        "[1-2]b]c[3-4",  "x[001-010]y[-]", "a[1-2]b[5]c[1-2]", "]]a[0-2]b[1-3]c[[",
+        "x[y-ab]z[1-3]", "p[1-2]q[A-c]r",  "[8-12][1-2]",      "a[1-3]b[-2]c]d[",
+    };
+    for (const std::string& pattern : patterns) {
+        for (const std::int32_t mode : {1, 2}) {
+            List list = before;
+            const auto forecast =
+                myglobal::renban::ForecastCall(pattern, list, mode == 1, Brackets(pattern));
+            MsgBoxRecorder boxes;
+            myglobal::MG_MakeRenbanList(pattern, list, mode);
+            ASSERT_FALSE(forecast.refusal);
+            // The entries without brackets stay at the front, those with them unless passes run.
+            const std::size_t kept = Brackets(pattern) > 1 ? 1 : before.size();
+            std::int64_t entries = 0, bytes = 0;
+            for (std::size_t i = kept; i < list.size(); ++i) {
+                ++entries;
+                bytes += static_cast<std::int64_t>(list[i].size());
+            }
+            EXPECT_EQ(forecast.result.entries, entries) << pattern << " mode " << mode;
+            EXPECT_EQ(forecast.result.bytes, bytes) << pattern << " mode " << mode;
+        }
+    }
+}
+
+TEST(Refusal, ARefusedCallLeavesTheListAsItWas) {
+    // Q[1-2]R would be expanded by the passes too: its two entries count.
+    const List before{"old", "Q[1-2]R"};
+    const struct {
+        std::string pattern;
+        std::string figure;
+    } cases[] = {
+        {"A[1-10]B[1-2000000]C[1-2]", "40000002 件"},
+        {"A[1-2]B[1-2]C[1-5000000]D", "20000002 件"},
+        {"x[1-4000]y[1-2600]", "10400002 件"},
+        {"x" + Repeat("[1-2]", 24), "16777218 件"},
+        {Repeat("[1-2]", 100), "9223372036854775807 件以上"},
+        {"A[1-2]B[1-9999999999]C", "2147483646"},
+        // Twenty million entries built on the way, then all removed by the empty range.
+        {"x[1-20000000]y[5]", "途中で作っては置き換える URL が 20000000 件"},
+    };
+    for (const auto& c : cases) {
+        MsgBoxRecorder boxes;
+        List list = before;
+        EXPECT_EQ(myglobal::MG_MakeRenbanList(c.pattern, list, 2), "");
+        ExpectRefusal(boxes.shown, "Error<MP_MRList>", c.figure);
+        EXPECT_EQ(list, before);
+    }
 }
 
 TEST(Refusal, EntriesAsLongAsAMegabytePatternAreBoundedInBytes) {
@@ -160,6 +221,7 @@ TEST(Refusal, NoEntryGrowsBeyondTwoMebibytes) {
         {"http://x/" + doubling, "Error<MP_MRList>"},
         {belowCap + "[1-10]", "Error<MG_MRList>"},
         {"[a-b]" + cap, "Error<MG_MRList>"},
+        {belowCap + "[a-a]s", "Error<MG_MRList>"},
         {"A[1-2]B[1-2]" + cap, "Error<MG_MRList>"},
     };
     for (const auto& c : cases) {
@@ -167,7 +229,7 @@ TEST(Refusal, NoEntryGrowsBeyondTwoMebibytes) {
         List list;
         EXPECT_EQ(myglobal::MG_MakeRenbanList(c.pattern, list, 2), "");
         ExpectRefusal(boxes.shown, c.firstLine, "2097152");
-        for (const auto& entry : list) EXPECT_LE(entry.size(), cap.size());
+        EXPECT_TRUE(list.empty());
     }
 
     MsgBoxRecorder boxes;
@@ -175,6 +237,10 @@ TEST(Refusal, NoEntryGrowsBeyondTwoMebibytes) {
     myglobal::MG_MakeRenbanList(belowCap + "[1-9]", list, 2);
     EXPECT_EQ(list.size(), 9u);
     EXPECT_EQ(list.back(), belowCap + "9");
+    // A letter range counts the width of its letters, not the longest a letter can have.
+    myglobal::MG_MakeRenbanList(cap.substr(2) + "[a-a]s", list, 2);
+    EXPECT_EQ(list.size(), 10u);
+    EXPECT_EQ(list.back().size(), cap.size());
     EXPECT_TRUE(boxes.shown.empty());
 }
 

@@ -40,6 +40,11 @@ TEST(TextconUni, ConvertsToUtf8OrKeepsTheBytes) {
         {"invalid UTF-8 declared UTF-8 keeps its bytes", "\xC0\xAF", "UTF-8", "\xC0\xAF", "UTF-8"},
         {"a line that names a charset converts from it", "Shift_JIS", nullptr, "Shift_JIS",
          "UTF-8"},
+        // The mark makes the text big-endian; the failure must not leave that to the next text.
+        {"UTF-16 with a big-endian mark, cut", std::string("\xFE\xFF\xFF\xFD\x00", 5), "UTF-16",
+         std::string("\xFE\xFF\xFF\xFD\x00", 5), "UTF-16"},
+        {"a line that names UTF-16 converts as if it were the first", "UTF-16", nullptr,
+         "\xE5\x91\x95\xE2\xB5\x86\xE3\x98\xB1", "UTF-8"},
         {"a URL is no charset name", "http://example.com/", nullptr, "http://example.com/",
          "UTF-8"},
     };

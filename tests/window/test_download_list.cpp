@@ -181,6 +181,12 @@ TEST_F(DownloadListReadLine, RefusedRangeIsReportedAndAddsNothing) {
     EXPECT_TRUE(Rows("http://x/[1-2000000000].jpg").empty());
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].substr(0, 16), "Error<MG_MRList>");
+    // Refused in a pass: none of the entries of the passes before it is read.
+    std::string doubling = "http://x/";
+    for (int i = 0; i < 24; ++i) doubling += "[1-2]";
+    EXPECT_TRUE(Rows(doubling).empty());
+    ASSERT_EQ(messages_.size(), 2u);
+    EXPECT_EQ(messages_[1].substr(0, 16), "Error<MP_MRList>");
 }
 
 }  // namespace

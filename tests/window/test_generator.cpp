@@ -256,19 +256,27 @@ TEST_F(Generator, RefusedRangeIsReportedAndDeliversNothing) {
     struct Case {
         bool toList;
         int page;  // the editor is shown even when it receives nothing; the list page is not
+        std::string pattern;
+        std::string title;
     };
-    const std::vector<Case> cases = {{false, 1}, {true, 2}};
+    // The second would have 16,777,216 entries: refused whole, no half-expanded entry delivered.
+    std::string doubling = "x";
+    for (int i = 0; i < 24; ++i) doubling += "[1-2]";
+    const std::vector<Case> cases = {{false, 1, "x[1-2147483647]y", "Error<MG_MRList>"},
+                                     {true, 2, "x[1-2147483647]y", "Error<MG_MRList>"},
+                                     {false, 1, doubling, "Error<MP_MRList>"},
+                                     {true, 2, doubling, "Error<MP_MRList>"}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.toList ? "list" : "editor");
+        SCOPED_TRACE(c.pattern + (c.toList ? " list" : " editor"));
         fwtest::MsgBoxRecorder boxes;
         window->MP_KirikaeGenerator();
         window->ControlNamed<fw::RadioButton>(c.toList ? "RadioButton1" : "RadioButton2")
             .SetValue(true);
         Editor().SetText("before");
-        SetPattern("x[1-2147483647]y");
+        SetPattern(c.pattern);
         Generate();
         ASSERT_EQ(boxes.Texts().size(), 1u);
-        EXPECT_EQ(boxes.Texts()[0].rfind("Error<MG_MRList>", 0), 0u);
+        EXPECT_EQ(boxes.Texts()[0].rfind(c.title, 0), 0u);
         EXPECT_EQ(Editor().Text(), c.toList ? "before" : "");
         EXPECT_EQ(List().ListCount(), 0);
         EXPECT_EQ(Page(), c.page);
