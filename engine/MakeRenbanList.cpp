@@ -81,8 +81,16 @@ PassEnd RunPass(std::vector<std::string>& list, bool pad, std::int64_t appended)
 
 std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::string>& list,
                               std::int32_t mode) {
+    bool refused = false;
+    return MG_MakeRenbanList(pattern, list, mode, refused);
+}
+
+std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::string>& list,
+                              std::int32_t mode, bool& refused) {
+    refused = false;
     // The range is read from the pattern while entries are appended.
-    if (IsEntryOf(pattern, list)) return MG_MakeRenbanList(std::string(pattern), list, mode);
+    if (IsEntryOf(pattern, list))
+        return MG_MakeRenbanList(std::string(pattern), list, mode, refused);
     const bool pad = mode == 1;
     try {
         if (!HoldsBrackets(pattern)) return pattern;
@@ -97,6 +105,7 @@ std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::strin
         // was.
         const renban::Forecast forecast = renban::ForecastCall(pattern, list, pad, passes);
         if (forecast.refusal) {
+            refused = true;
             ReportRefusal(forecast);
             return "";
         }

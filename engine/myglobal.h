@@ -23,6 +23,10 @@ extern std::string CL;
 // engine/RenbanLimits.h is refused with a message and leaves `list` as it was.
 std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::string>& list,
                               std::int32_t mode);
+// The same, telling the caller whether the call was refused over the caps: a caller that puts
+// the result in place of what the user has keeps that instead.
+std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::string>& list,
+                              std::int32_t mode, bool& refused);
 
 // One pass: every entry of `list` that holds both "[" and "]" is replaced by the expansions of
 // its first range, appended at the end; the other entries keep their order at the front.

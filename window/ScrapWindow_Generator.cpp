@@ -62,7 +62,10 @@ bool ScrapWindow::allEditfield1_KeyDown(const std::string& key) {
 void ScrapWindow::PushButton2_Action() {
     std::vector<std::string> urls;
     const std::int32_t mode = CheckBox1().Value() ? 1 : 2;
-    myglobal::MG_MakeRenbanList(allEditfield1().Text(), urls, mode);
+    bool refused = false;
+    myglobal::MG_MakeRenbanList(allEditfield1().Text(), urls, mode, refused);
+    // The message says why; the editor keeps what the user had in it.
+    if (refused) return;
 
     if (!RadioButton1().Value()) {
         std::string text = fw::Join(urls, myglobal::CL);
