@@ -93,6 +93,11 @@ TEST_F(EditFieldTest, SelectionStaysAsSetWhenTheFocusMovesOn) {
     EXPECT_EQ(single->SelStart(), 0);
     EXPECT_EQ(single->SelLength(), 2);
     EXPECT_FALSE(PaintsSelection(*single));
+    // Nor does a caret show: the field looks as it does with no selection.
+    const QImage kept = single->Widget()->grab().toImage();
+    single->SetSelLength(0);
+    EXPECT_EQ(single->Widget()->grab().toImage(), kept);
+    single->SetSelLength(2);
     multi->SetText("a𠮷b");
     multi->SetSelStart(1);
     multi->SetSelLength(2);

@@ -1,5 +1,6 @@
 #include "framework/gui/detail/LineEdit.h"
 
+#include <QDragEnterEvent>
 #include <QFocusEvent>
 #include <QPainter>
 #include <QStyle>
@@ -14,7 +15,8 @@ namespace fw::detail {
 
 namespace {
 
-// Qt's margins between the contents rectangle and the text line.
+// Qt's margins between the contents rectangle and the text line; its mouse and input-method
+// handlers count them too, but they are not exported.
 constexpr int kHorizontalMargin = 2;
 constexpr int kVerticalMargin = 1;
 
@@ -31,14 +33,14 @@ bool LineEdit::event(QEvent* event) {
 }
 
 void LineEdit::focusInEvent(QFocusEvent* event) {
-    selectionShown_ = true;
+    focused_ = true;
     QLineEdit::focusInEvent(event);
 }
 
 // QLineEdit drops its selection when it loses the focus; the field keeps it, unseen.
 void LineEdit::focusOutEvent(QFocusEvent* event) {
     // A context menu borrows the focus for the selection it acts on.
-    if (event->reason() != Qt::PopupFocusReason) selectionShown_ = false;
+    if (event->reason() != Qt::PopupFocusReason) focused_ = false;
     const int start = selectionStart();
     const int length = static_cast<int>(selectedText().size());
     const int cursor = cursorPosition();
@@ -54,10 +56,27 @@ void LineEdit::focusOutEvent(QFocusEvent* event) {
     *quiet = false;
 }
 
-// QLineEdit's paint, but for two things: the line is centred by the font's height once it is
-// long, where Qt shapes the whole line at every paint (every blink of the caret, every time the
-// field is shown) only to measure its ink; and the selection is drawn only while it is shown.
-// The line control's layout is kept by Qt and draws only what falls in the clip.
+void LineEdit::dragEnterEvent(QDragEnterEvent* event) {
+    dragOver_ = true;
+    QLineEdit::dragEnterEvent(event);
+}
+
+void LineEdit::dragLeaveEvent(QDragLeaveEvent* event) {
+    dragOver_ = false;
+    QLineEdit::dragLeaveEvent(event);
+}
+
+void LineEdit::dropEvent(QDropEvent* event) {
+    dragOver_ = false;
+    QLineEdit::dropEvent(event);
+}
+
+// QLineEdit's paint but for two things. Qt shapes the whole line at every paint (each blink of
+// the caret, each time the field is shown) only to measure its ink and centre it: a long line is
+// centred by the font's height instead, and the line control's layout, which Qt keeps, draws only
+// what falls in the clip. And the selection and the caret are drawn only with the focus (Qt shows
+// the caret of any field given a selection, focused or not), the caret also where a drag would
+// drop its text.
 void LineEdit::paintEvent(QPaintEvent*) {
     QLineEditPrivate* d = QLineEditPrivate::get(this);
     QWidgetLineControl* control = d->control;
@@ -116,13 +135,14 @@ void LineEdit::paintEvent(QPaintEvent*) {
     const QPoint topLeft = line.topLeft() - QPoint(scroll, control->ascent() - metrics.ascent());
     painter.setPen(pal.text().color());
     int flags = QWidgetLineControl::DrawText;
-    if (selectionShown_ && control->hasSelectedText()) {
+    if (focused_ && control->hasSelectedText()) {
         flags |= QWidgetLineControl::DrawSelections;
         if (control->palette() != pal ||
             control->palette().currentColorGroup() != pal.currentColorGroup())
             control->setPalette(pal);
     }
-    if (d->cursorVisible && !control->isReadOnly() && control->inputMask().isEmpty())
+    if (d->cursorVisible && (focused_ || dragOver_) && !control->isReadOnly() &&
+        control->inputMask().isEmpty())
         flags |= QWidgetLineControl::DrawCursor;
     control->setCursorWidth(style()->pixelMetric(QStyle::PM_TextCursorWidth, &panel, this));
     control->draw(&painter, topLeft, contents, flags);
