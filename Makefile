@@ -5,8 +5,8 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 # Debian packages the build, the tests and the program need.
-PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev fonts-ipafont-gothic qt6-translations-l10n
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev libgl-dev libgtest-dev \
+            libgmock-dev libbenchmark-dev fonts-ipafont-gothic qt6-translations-l10n
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -1,7 +1,6 @@
 #include "framework/gui/EditField.h"
 
 #include <QCoreApplication>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -16,6 +15,7 @@
 #include "framework/gui/PushButton.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
+#include "framework/gui/detail/LineEdit.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw {
@@ -24,37 +24,6 @@ using detail::CodePointsBefore;
 using detail::Utf16IndexOf;
 
 namespace {
-
-// QLineEdit drops its selection when it loses the focus, and when its window is activated
-// while it has none; the system's fields keep SelStart and SelLength as set whatever the focus
-// does.
-class KeepingLineEdit : public QLineEdit {
-public:
-    bool* quiet = nullptr;
-
-protected:
-    bool event(QEvent* event) override {
-        // QLineEdit's own handling of activation only deselects.
-        if (event->type() == QEvent::WindowActivate) return QWidget::event(event);
-        return QLineEdit::event(event);
-    }
-
-    void focusOutEvent(QFocusEvent* event) override {
-        const int start = selectionStart();
-        const int length = static_cast<int>(selectedText().size());
-        const int cursor = cursorPosition();
-        *quiet = true;
-        QLineEdit::focusOutEvent(event);
-        if (start >= 0 && length > 0) {
-            // Puts the cursor back on the side it stood.
-            if (cursor == start)
-                setSelection(start + length, -length);
-            else
-                setSelection(start, length);
-        }
-        *quiet = false;
-    }
-};
 
 // What the field gives to the clipboard and to a drag is the text it holds: Qt's own plain-text
 // conversion would turn a no-break space into a space and U+2028 into a line break.
@@ -97,7 +66,7 @@ EditField::EditField(Window& owner, Lines lines) : RectControl(owner) {
         plain_->setTabChangesFocus(true);
         SetWidget(plain_, plain_->viewport());
     } else {
-        auto* line = new KeepingLineEdit;
+        auto* line = new detail::LineEdit;
         line->quiet = &settingText_;
         line->setMaxLength(kNoLimit);
         line_ = line;

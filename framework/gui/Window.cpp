@@ -140,6 +140,10 @@ void Window::UpdateNow() {
     for (auto& control : controls_) {
         if (auto* label = dynamic_cast<StaticText*>(control.get())) label->FlushText();
     }
+    // A control shown since the last paint has queued a request to paint it (Qt does so for
+    // every widget it shows); taken before the repaint, it joins it instead of painting the
+    // control a second time at the next turn of the loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
     widget_->repaint();
 }
 

@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -67,19 +68,42 @@ TEST_F(EditFieldTest, SelectionsCountCharactersWhateverTheirBytes) {
     }
 }
 
+// Whether the field paints anything inside its frame in the colour of a selection.
+bool PaintsSelection(const fw::EditField& field) {
+    QWidget* widget = field.Widget();
+    const QImage image = widget->grab().toImage();
+    const QRgb highlight = widget->palette().color(QPalette::Highlight).rgb();
+    const QRect inside = widget->rect().adjusted(4, 4, -4, -4);
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (image.pixel(x, y) == highlight) return true;
+        }
+    }
+    return false;
+}
+
+// The one-line field keeps its selection without the focus but shows it only with the focus.
 TEST_F(EditFieldTest, SelectionStaysAsSetWhenTheFocusMovesOn) {
     single->SetText("メモ");
     single->SetFocus();
     single->SetSelStart(0);
     single->SetSelLength(2);
+    EXPECT_TRUE(PaintsSelection(*single));
     multi->SetFocus();
     EXPECT_EQ(single->SelStart(), 0);
     EXPECT_EQ(single->SelLength(), 2);
+    EXPECT_FALSE(PaintsSelection(*single));
+    // Nor does a caret show: the field looks as it does with no selection.
+    const QImage kept = single->Widget()->grab().toImage();
+    single->SetSelLength(0);
+    EXPECT_EQ(single->Widget()->grab().toImage(), kept);
+    single->SetSelLength(2);
     multi->SetText("a𠮷b");
     multi->SetSelStart(1);
     multi->SetSelLength(2);
     single->SetFocus();
     EXPECT_EQ(multi->SelText(), "𠮷b");
+    EXPECT_TRUE(PaintsSelection(*single));
 }
 
 TEST_F(EditFieldTest, SelectionSetBeforeTheWindowShowsSurvivesTheShowing) {

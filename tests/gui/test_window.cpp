@@ -136,6 +136,33 @@ TEST_F(WindowTest, PagePanelShowsOnlyTheControlsOfItsPage) {
     EXPECT_THROW(panel->SetValue(3), fw::OutOfBoundsException);
 }
 
+// A page shown and drawn at once by UpdateNow is not drawn again at the next turn of the loop.
+TEST_F(WindowTest, UpdateNowDrawsAPageShownOnce) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    fw::PagePanel* panel = nullptr;
+    fw::EditField* field = nullptr;
+    Window* w = MakeWindow([&](TestWindow& tw) {
+        panel = tw.NewControl<fw::PagePanel>("PagePanel1");
+        panel->SetBounds(0, 0, 300, 200);
+        panel->SetPageCount(2);
+        field = tw.NewControl<fw::EditField>("allEditfield1");
+        field->SetBounds(10, 10, 200, 22);
+        field->SetPanel(panel, 1);
+    });
+    field->Widget()->installEventFilter(&counter);
+    panel->SetValue(1);
+    w->UpdateNow();
+    EXPECT_EQ(counter.paints, 1);
+    fwtest::ProcessEvents();
+    EXPECT_EQ(counter.paints, 1);
+}
+
 // The keyboard focus rests only on controls the user can see: Tab and Shift+Tab pass over a
 // hidden page and a field placed outside the window, code cannot focus them, and a control that
 // goes out of sight gives the focus up, to the first control of the page shown on a page switch.
