@@ -18,10 +18,6 @@ bool IsEntryOf(const std::string& s, const std::vector<std::string>& list) {
     return !list.empty() && !before(&s, list.data()) && before(&s, list.data() + list.size());
 }
 
-bool HoldsBrackets(std::string_view s) {
-    return s.find('[') != std::string_view::npos && s.find(']') != std::string_view::npos;
-}
-
 // Shows why a call was refused; the title names the operation, as a failure's does.
 void ReportRefusal(const renban::Forecast& forecast) {
     fw::MsgBox(std::string(forecast.refusedInPass ? texts::kPassError : texts::kMakeListError) +
@@ -55,7 +51,7 @@ PassEnd RunPass(std::vector<std::string>& list, bool pad, std::int64_t appended)
     try {
         list.reserve(list.size() + static_cast<std::size_t>(appended));
         for (std::size_t i = 0; i < end; ++i) {
-            if (HoldsBrackets(list[i])) {
+            if (renban::HoldsBrackets(list[i])) {
                 // Moved out so that the views of the range stay valid while the list grows.
                 std::string entry = std::move(list[i]);
                 try {
@@ -93,7 +89,7 @@ std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::strin
         return MG_MakeRenbanList(std::string(pattern), list, mode, refused);
     const bool pad = mode == 1;
     try {
-        if (!HoldsBrackets(pattern)) return pattern;
+        if (!renban::HoldsBrackets(pattern)) return pattern;
         // Only the first bracket is validated, on the text as typed.
         if (renban::FirstRangeText(pattern).find('-') == std::string_view::npos) return pattern;
 

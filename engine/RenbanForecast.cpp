@@ -13,10 +13,6 @@ namespace {
 
 constexpr auto npos = std::string_view::npos;
 
-bool HoldsBrackets(std::string_view s) {
-    return s.find('[') != npos && s.find(']') != npos;
-}
-
 // A stretch of the text of every entry of a shape: its bytes in all the entries together, and
 // in the entry where it is longest.
 struct Stretch {

@@ -83,6 +83,10 @@ void AppendNumberRange(std::vector<std::string>& list, const RangeSpec& spec) {
 
 }  // namespace
 
+bool HoldsBrackets(std::string_view text) {
+    return text.find('[') != std::string_view::npos && text.find(']') != std::string_view::npos;
+}
+
 std::string_view FirstRangeText(std::string_view text) {
     return fw::NthFieldBView(fw::NthFieldBView(text, "[", 2), "]", 1);
 }

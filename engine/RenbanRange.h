@@ -35,6 +35,10 @@ struct RangeSpec : RangeValues {
 // The entries of a range and their bytes.
 Figures FiguresOf(const RangeSpec& spec);
 
+// Whether `text` holds a "[" and a "]", anywhere and in any order: what makes a text a range
+// to expand.
+bool HoldsBrackets(std::string_view text);
+
 // The text after the first "[" up to the next "[" or "]", or to the end. `text` holds a "[".
 std::string_view FirstRangeText(std::string_view text);
 
