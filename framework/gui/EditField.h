@@ -11,6 +11,10 @@ class QPlainTextEdit;
 
 namespace fw {
 
+namespace detail {
+class PlainEdit;
+}
+
 // A text field, single- or multi-line (fixed when it is made). Text is UTF-8 with the
 // system's line ends (CR); selections and carets count characters (code points) from 0.
 class EditField : public RectControl {
@@ -71,7 +75,7 @@ public:
     void Detach() override;
 
     QLineEdit* LineWidget() const { return line_; }
-    QPlainTextEdit* PlainWidget() const { return plain_; }
+    QPlainTextEdit* PlainWidget() const;
 
 private:
     void Connect();
@@ -81,7 +85,7 @@ private:
     int ToUtf16(int characters) const;
 
     QLineEdit* line_ = nullptr;
-    QPlainTextEdit* plain_ = nullptr;
+    detail::PlainEdit* plain_ = nullptr;
     bool settingText_ = false;
     bool astral_ = false;        // the multi-line text holds a character outside the BMP
     std::uint64_t changes_ = 0;  // changes of the multi-line text so far
