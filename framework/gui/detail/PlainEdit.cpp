@@ -1,8 +1,11 @@
 #include "framework/gui/detail/PlainEdit.h"
 
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
 
 namespace fw::detail {
 
@@ -11,8 +14,25 @@ namespace {
 // Marks a line separator that stands for a U+2029 of the text.
 constexpr int kParagraphSeparatorProperty = QTextFormat::UserProperty + 1;
 
+// A paragraph this long costs several milliseconds to shape, at every paint without its layout
+// kept; shorter ones are shaped again at no cost worth the memory.
+constexpr int kKeptLayoutLength = 32 * 1024;
+
 }  // namespace
 
+PlainEdit::PlainEdit() {
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { KeepLongLayouts(position, added); });
+}
+
+void PlainEdit::KeepLongLayouts(int position, int added) {
+    QTextDocument* doc = document();
+    const QTextBlock last = doc->findBlock(position + std::max(added, 0));
+    for (QTextBlock block = doc->findBlock(position); block.isValid(); block = block.next()) {
+        if (block.length() >= kKeptLayoutLength) block.layout()->setCacheEnabled(true);
+        if (block == last) break;
+    }
+}
 
 QString PlainEdit::Held(int from, int to, QChar lineBreak) const {
     QTextDocument* doc = document();
