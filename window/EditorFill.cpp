@@ -23,42 +23,80 @@ std::size_t PieceEnd(const std::string& text, std::size_t from) {
 
 }  // namespace
 
-void EditorFill::Replace(std::string text) {
-    const std::uint64_t fill = ++serial_;
-    text_.clear();
+const std::string& EditorFill::Part(std::size_t index) const {
+    return index % 2 == 0 ? lines_[index / 2] : separator_;
+}
+
+bool EditorFill::Joined() const {
+    return part_ >= 2 * lines_.size();
+}
+
+// Joins parts after the text still to go in until it holds `bytes`, or every part; the parts'
+// own ends are kept together where a CR ends one and a LF starts the next.
+void EditorFill::JoinNext(std::size_t bytes) {
+    text_.erase(0, done_);
     done_ = 0;
+    while (part_ + 1 < 2 * lines_.size()) {
+        const std::string& part = Part(part_);
+        const bool crLf =
+            !text_.empty() && text_.back() == '\r' && !part.empty() && part.front() == '\n';
+        if (text_.size() >= bytes && !crLf) break;
+        text_ += part;
+        if (part_ % 2 == 0) std::string().swap(lines_[part_ / 2]);
+        ++part_;
+    }
+    if (part_ + 1 >= 2 * lines_.size()) part_ = 2 * lines_.size();
+}
+
+void EditorFill::Reset() {
+    lines_ = {};
+    separator_.clear();
+    part_ = 0;
+    text_ = std::string();
+    done_ = 0;
+}
+
+void EditorFill::Replace(std::vector<std::string> lines, std::string separator) {
+    const std::uint64_t fill = ++serial_;
+    Reset();
+    lines_ = std::move(lines);
+    separator_ = std::move(separator);
     editor_.SetVisible(false);
-    if (text.size() <= kEditorPiece) {
-        editor_.SetText(text);
+    JoinNext(kEditorPiece + 1);
+    if (Joined() && text_.size() <= kEditorPiece) {
+        editor_.SetText(text_);
+        Reset();
         editor_.SetVisible(true);
         return;
     }
-    text_ = std::move(text);
     editor_.SetText("");
-    while (done_ < text_.size()) {
+    for (;;) {
+        if (done_ == text_.size()) {
+            if (Joined()) break;
+            JoinNext(kEditorPiece);
+        }
         const std::size_t end = PieceEnd(text_, done_);
         editor_.AppendText(text_.substr(done_, end - done_));
         done_ = end;
         fw::DoEvents();
         if (fill != serial_ || fw::QuitRequested()) return;
     }
-    text_ = std::string();
+    Reset();
     editor_.SetVisible(true);
 }
 
 void EditorFill::Finish() {
-    if (text_.empty()) return;
+    if (text_.empty() && Joined()) return;
     ++serial_;
-    editor_.AppendText(text_.substr(done_));
-    text_ = std::string();
-    done_ = 0;
+    JoinNext(std::string::npos);
+    editor_.AppendText(text_);
+    Reset();
     editor_.SetVisible(true);
 }
 
 void EditorFill::Clear() {
     ++serial_;
-    text_ = std::string();
-    done_ = 0;
+    Reset();
     editor_.SetText("");
     editor_.SetVisible(true);
 }
