@@ -12,13 +12,16 @@ namespace {
 // take in a few milliseconds, large enough that a million lines need few turns.
 constexpr std::size_t kEditorPiece = 64 * 1024;
 
-// Where the piece that starts at `from` ends: on a character boundary, and not between a CR
-// and a LF, which the field would read as two line ends.
+// Where the piece that starts at `from` ends: after the first line end once it holds a piece's
+// bytes, or at the end of the text. A line that went in by halves would be laid out again with
+// every half, in time that grows with the square of its length; whole, each line is laid out
+// once. A CR and the LF after it stay together, as the field would read them as two line ends.
 std::size_t PieceEnd(const std::string& text, std::size_t from) {
-    std::size_t end = std::min(text.size(), from + kEditorPiece);
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    if (end < text.size() && text[end] == '\n' && text[end - 1] == '\r') ++end;
-    return end;
+    if (text.size() - from <= kEditorPiece) return text.size();
+    std::size_t end = text.find_first_of("\r\n", from + kEditorPiece - 1);
+    if (end == std::string::npos) return text.size();
+    if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
+    return end + 1;
 }
 
 }  // namespace
