@@ -62,6 +62,7 @@ void EditorFill::Reset() {
 void EditorFill::Replace(std::vector<std::string> lines, std::string separator) {
     const std::uint64_t fill = ++serial_;
     Reset();
+    filling_ = false;
     lines_ = std::move(lines);
     separator_ = std::move(separator);
     editor_.SetVisible(false);
@@ -73,6 +74,7 @@ void EditorFill::Replace(std::vector<std::string> lines, std::string separator) 
         return;
     }
     editor_.SetText("");
+    filling_ = true;
     for (;;) {
         if (done_ == text_.size()) {
             if (Joined()) break;
@@ -85,21 +87,29 @@ void EditorFill::Replace(std::vector<std::string> lines, std::string separator) 
         if (fill != serial_ || fw::QuitRequested()) return;
     }
     Reset();
+    // A long line is laid out before it is shown, a slice between two turns.
+    while (editor_.LayOutHiddenSlice()) {
+        fw::DoEvents();
+        if (fill != serial_ || fw::QuitRequested()) return;
+    }
+    filling_ = false;
     editor_.SetVisible(true);
 }
 
 void EditorFill::Finish() {
-    if (text_.empty() && Joined()) return;
+    if (!filling_) return;
     ++serial_;
     JoinNext(std::string::npos);
     editor_.AppendText(text_);
     Reset();
+    filling_ = false;
     editor_.SetVisible(true);
 }
 
 void EditorFill::Clear() {
     ++serial_;
     Reset();
+    filling_ = false;
     editor_.SetText("");
     editor_.SetVisible(true);
 }

@@ -19,8 +19,10 @@ class EditField;
 // - clear the editor (Clear): the fill stops, so nothing of it arrives after the clearing;
 // - save or extract (Finish first): the rest goes in at once, so they read the whole text;
 // - close the window: the fill stops at the quit.
-// At most one fill is under way. The field is shown again by whatever ends the fill: its own
-// last piece, Finish, Clear or the newer fill; after a quit it stays hidden, as the program ends.
+// A line of megabytes is then laid out a slice at a time, still hidden, so that showing it costs
+// no more than a short one. At most one fill is under way. The field is shown again by whatever
+// ends the fill: its own end, Finish, Clear or the newer fill; after a quit it stays hidden, as
+// the program ends.
 class EditorFill {
 public:
     // The editor belongs to the window, which outlives its fills.
@@ -52,4 +54,6 @@ private:
     // The text joined so far and not yet in the editor from `done_` on.
     std::string text_;
     std::size_t done_ = 0;
+    // A fill is under way: its pieces are going in, or its long lines are being laid out.
+    bool filling_ = false;
 };

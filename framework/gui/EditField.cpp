@@ -202,26 +202,14 @@ void EditField::AppendText(const std::string& text) {
         }
     } else {
         DeliverPendingResize();
-        const QTextCursor before = plain_->textCursor();
-        const int anchor = before.anchor();
-        const int position = before.position();
-        QTextDocument* doc = plain_->document();
-        const bool undo = doc->isUndoRedoEnabled();
-        doc->setUndoRedoEnabled(false);
-        QTextCursor end(doc);
-        end.movePosition(QTextCursor::End);
-        plain_->Insert(end, qtext);
-        doc->setUndoRedoEnabled(undo);
-        // Only a cursor that stood at the very end has moved with the insertion.
-        QTextCursor after = plain_->textCursor();
-        if (after.anchor() != anchor || after.position() != position) {
-            after.setPosition(anchor);
-            after.setPosition(position, QTextCursor::KeepAnchor);
-            plain_->setTextCursor(after);
-        }
+        plain_->Append(qtext);
     }
     settingText_ = false;
     Event_TextChange();
+}
+
+bool EditField::LayOutHiddenSlice() {
+    return plain_ && plain_->LayOutSlice();
 }
 
 // A hidden field keeps its last resize for when it is shown; delivered then, to a field full

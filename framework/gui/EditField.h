@@ -38,6 +38,10 @@ public:
     // Appends at the end, leaving the caret and selection where they are and no undo step;
     // raises TextChange once. Long texts go in piece by piece this way without blocking.
     void AppendText(const std::string& text);
+    // While a multi-line field is hidden, lays out a few milliseconds' worth of a long line that
+    // went in since it was hidden; whether any is left. Otherwise the field lays the line out in
+    // one piece when it is shown.
+    bool LayOutHiddenSlice();
 
     int SelStart() const;
     void SetSelStart(int start);

@@ -2,7 +2,9 @@
 
 #include <QPlainTextEdit>
 #include <QString>
+#include <QTextBlock>
 #include <string>
+#include <vector>
 
 class QTextCursor;
 
@@ -17,6 +19,11 @@ namespace fw::detail {
 // A paragraph of tens of thousands of characters keeps its shaped layout between paints: Qt
 // frees it after laying the paragraph out and otherwise shapes the whole paragraph again at
 // every blink of the caret, focus change and paint, to place the caret on one line.
+//
+// Hidden, the field lays out nothing of what is appended: Qt lays a paragraph out again at every
+// change within it, and a long line going in by pieces took time in the square of its length.
+// Such a paragraph is laid out when shown, or before, a slice at a time (LayOutSlice), so that
+// laying out megabytes leaves the event loop turns in between.
 class PlainEdit : public QPlainTextEdit {
 public:
     PlainEdit();
@@ -28,16 +35,31 @@ public:
     void Insert(QTextCursor& cursor, const QString& text);
     // Replaces the whole text; the caret goes to the start and nothing can be undone.
     void Replace(const QString& text);
+    // Appends at the end, as no undo step, leaving the caret and selection where they are.
+    void Append(const QString& text);
+    // Lays out for a few milliseconds a long paragraph that went in while the field was hidden
+    // and has not been laid out since; whether any is left.
+    bool LayOutSlice();
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QString Held(int from, int to, QChar lineBreak) const;
     void KeepLongLayouts(int position, int added);
+    void RestoreCaret(int anchor, int position);
+    void EndSlicedLayout();
+    void StopSlicedLayout();
 
     bool kept_ = false;  // a U+2029 may have gone in since the text was last replaced
+    // Where long paragraphs start that went in hidden, and may wait for their layout.
+    std::vector<int> unlaid_;
+    // The paragraph being laid out in slices, and the height of its lines so far. While it is,
+    // the text does not change: every change of it here ends the layout first.
+    QTextBlock slicing_;
+    qreal slicedHeight_ = 0;
 };
 
 }  // namespace fw::detail
