@@ -68,9 +68,7 @@ void ScrapWindow::PushButton2_Action() {
     if (refused) return;
 
     if (!RadioButton1().Value()) {
-        std::string text = fw::Join(urls, myglobal::CL);
-        urls = {};  // the joined text is all the editor needs; the entries can go
-        editorFill_->Replace(std::move(text));
+        editorFill_->Replace(std::move(urls), myglobal::CL);
         MP_KirikaeEditor();
         return;
     }

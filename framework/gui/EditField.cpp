@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QTextBlock>
@@ -16,6 +15,7 @@
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
 #include "framework/gui/detail/LineEdit.h"
+#include "framework/gui/detail/PlainEdit.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw {
@@ -24,19 +24,6 @@ using detail::CodePointsBefore;
 using detail::Utf16IndexOf;
 
 namespace {
-
-// What the field gives to the clipboard and to a drag is the text it holds: Qt's own plain-text
-// conversion would turn a no-break space into a space and U+2028 into a line break.
-class RawTextEdit : public QPlainTextEdit {
-protected:
-    QMimeData* createMimeDataFromSelection() const override {
-        QString text = textCursor().selectedText();
-        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        auto* mime = new QMimeData;
-        mime->setText(text);
-        return mime;
-    }
-};
 
 // A one-line field has no length limit of its own; Qt's default stops at 32,767 characters.
 constexpr int kNoLimit = std::numeric_limits<int>::max();
@@ -55,7 +42,7 @@ bool HasSurrogates(const QString& s) {
 
 EditField::EditField(Window& owner, Lines lines) : RectControl(owner) {
     if (lines == Lines::Multi) {
-        plain_ = new RawTextEdit;
+        plain_ = new detail::PlainEdit;
         plain_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         // Qt's default wraps at word boundaries and breaks a line anywhere only when it has
         // none, but to learn that it reads on to the next boundary for every line it lays out:
@@ -122,7 +109,7 @@ void EditField::RaiseSelChangeIfMoved() {
 std::string EditField::Text() const {
     if (line_) return detail::FromQtText(line_->text());
     std::string text;
-    detail::AppendDocumentText(text, plain_->document()->toRawText());
+    plain_->AppendText(text, 0, plain_->document()->characterCount() - 1);
     return text;
 }
 
@@ -133,14 +120,11 @@ std::string EditField::TextInPieces() {
         const std::uint64_t changes = changes_;
         const int end = doc->characterCount() - 1;  // without the closing paragraph mark
         std::string text;
-        QTextCursor piece(doc);
         // Each piece is found from its position, so a long text costs time in proportion to it.
         for (int from = 0; from < end && changes == changes_;) {
             int to = std::min(end, from + kReadPiece);
             if (to < end && doc->characterAt(to).isLowSurrogate()) ++to;
-            piece.setPosition(from);
-            piece.setPosition(to, QTextCursor::KeepAnchor);
-            detail::AppendDocumentText(text, piece.selectedText());
+            plain_->AppendText(text, from, to);
             from = to;
             if (from < end) DoEvents();
         }
@@ -160,7 +144,7 @@ void EditField::SetText(const std::string& text) {
     else {
         astral_ = HasSurrogates(qtext);
         DeliverPendingResize();
-        plain_->setPlainText(qtext);
+        plain_->Replace(qtext);
     }
     settingText_ = false;
     Event_TextChange();
@@ -187,26 +171,14 @@ void EditField::AppendText(const std::string& text) {
         }
     } else {
         DeliverPendingResize();
-        const QTextCursor before = plain_->textCursor();
-        const int anchor = before.anchor();
-        const int position = before.position();
-        QTextDocument* doc = plain_->document();
-        const bool undo = doc->isUndoRedoEnabled();
-        doc->setUndoRedoEnabled(false);
-        QTextCursor end(doc);
-        end.movePosition(QTextCursor::End);
-        end.insertText(qtext);
-        doc->setUndoRedoEnabled(undo);
-        // Only a cursor that stood at the very end has moved with the insertion.
-        QTextCursor after = plain_->textCursor();
-        if (after.anchor() != anchor || after.position() != position) {
-            after.setPosition(anchor);
-            after.setPosition(position, QTextCursor::KeepAnchor);
-            plain_->setTextCursor(after);
-        }
+        plain_->Append(qtext);
     }
     settingText_ = false;
     Event_TextChange();
+}
+
+bool EditField::LayOutHiddenSlice() {
+    return plain_ && plain_->LayOutSlice();
 }
 
 // A hidden field keeps its last resize for when it is shown; delivered then, to a field full
@@ -282,8 +254,9 @@ void EditField::SetSelLength(int length) {
 
 std::string EditField::SelText() const {
     if (line_) return detail::FromQtText(line_->selectedText());
+    const QTextCursor cursor = plain_->textCursor();
     std::string text;
-    detail::AppendDocumentText(text, plain_->textCursor().selectedText());
+    plain_->AppendText(text, cursor.selectionStart(), cursor.selectionEnd());
     return text;
 }
 
@@ -297,7 +270,7 @@ void EditField::SetSelText(const std::string& text) {
         line_->setReadOnly(readOnly);
     } else {
         QTextCursor cursor = plain_->textCursor();
-        cursor.insertText(qtext);
+        plain_->Insert(cursor, qtext);
         plain_->setTextCursor(cursor);
     }
     RaiseSelChangeIfMoved();
@@ -371,6 +344,10 @@ void EditField::SetLimitText(int characters) {
 void EditField::Detach() {
     RectControl::Detach();
     if (plain_) plain_->document()->blockSignals(true);
+}
+
+QPlainTextEdit* EditField::PlainWidget() const {
+    return plain_;
 }
 
 bool EditField::HandleUnconsumedKey(const std::string& key) {

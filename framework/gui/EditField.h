@@ -11,6 +11,10 @@ class QPlainTextEdit;
 
 namespace fw {
 
+namespace detail {
+class PlainEdit;
+}
+
 // A text field, single- or multi-line (fixed when it is made). Text is UTF-8 with the
 // system's line ends (CR); selections and carets count characters (code points) from 0.
 class EditField : public RectControl {
@@ -34,6 +38,10 @@ public:
     // Appends at the end, leaving the caret and selection where they are and no undo step;
     // raises TextChange once. Long texts go in piece by piece this way without blocking.
     void AppendText(const std::string& text);
+    // While a multi-line field is hidden, lays out a few milliseconds' worth of a long line that
+    // went in since it was hidden; whether any is left. Otherwise the field lays the line out in
+    // one piece when it is shown.
+    bool LayOutHiddenSlice();
 
     int SelStart() const;
     void SetSelStart(int start);
@@ -71,7 +79,7 @@ public:
     void Detach() override;
 
     QLineEdit* LineWidget() const { return line_; }
-    QPlainTextEdit* PlainWidget() const { return plain_; }
+    QPlainTextEdit* PlainWidget() const;
 
 private:
     void Connect();
@@ -81,7 +89,7 @@ private:
     int ToUtf16(int characters) const;
 
     QLineEdit* line_ = nullptr;
-    QPlainTextEdit* plain_ = nullptr;
+    detail::PlainEdit* plain_ = nullptr;
     bool settingText_ = false;
     bool astral_ = false;        // the multi-line text holds a character outside the BMP
     std::uint64_t changes_ = 0;  // changes of the multi-line text so far

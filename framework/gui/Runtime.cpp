@@ -1,6 +1,7 @@
 #include "framework/gui/Runtime.h"
 
 #include <cxxabi.h>
+#include <malloc.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
@@ -136,6 +137,13 @@ struct PlatformStart {
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
+#ifdef __GLIBC__
+    // Blocks of megabytes get mappings of their own, so a buffer that keeps growing (the text
+    // and the block tables of an editor taking a million lines) grows by remapping instead of
+    // copying all it holds: each copy kept the window waiting 30 ms and more. The C library's
+    // own threshold rises with every large block freed, up to 32 MB, bringing the copies back.
+    mallopt(M_MMAP_THRESHOLD, 4 * 1024 * 1024);
+#endif
     auto& state = State();
     if (!QApplication::instance()) state.ownedApp = PlatformStart::Create(argc, argv);
     detail::InstallQtTranslations();

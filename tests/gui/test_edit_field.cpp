@@ -141,14 +141,15 @@ TEST_F(EditFieldTest, TextCrossesTheEdgeWithTheSystemsLineEnds) {
 }
 
 TEST_F(EditFieldTest, TextIsReadAndCopiedAsTheFieldHoldsIt) {
-    // Only a multi-line field's own line breaks become CR; no-break spaces, U+2028, tabs and
-    // characters outside the BMP stay what they are, also on their way to the clipboard.
-    const QString held = QString::fromUtf8("a\u00A0b\u2028c\td\U0001F600e");
+    // Only a multi-line field's own line breaks become CR; no-break spaces, U+2028, U+2029, tabs
+    // and characters outside the BMP stay what they are, also on their way to the clipboard.
+    const QString held = QString::fromUtf8("a\u00A0b\u2028c\td\U0001F600e\u2029g");
     const std::string heldUtf8 =
         "a\xC2\xA0"
         "b\xE2\x80\xA8"
         "c\td\xF0\x9F\x98\x80"
-        "e";
+        "e\xE2\x80\xA9"
+        "g";
     struct Case {
         fw::EditField* field;
         QString pasted;

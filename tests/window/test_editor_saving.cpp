@@ -75,13 +75,16 @@ TEST_F(Saving, WritesTheEditorTextWithLineFeeds) {
         {"\r\r", "\n\n"},
         {"one\r\ntwo\nthree", "one\ntwo\nthree"},
         {"日本語のテキスト\r末尾", "日本語のテキスト\n末尾"},
-        // Every character as the editor holds it: no-break space, U+2028, tab, beyond the BMP.
+        // Every character as the editor holds it: no-break space, U+2028, tab, beyond the BMP,
+        // U+2029.
         {"a\xC2\xA0"
          "b\xE2\x80\xA8"
-         "c\td\xF0\x9F\x98\x80",
+         "c\td\xF0\x9F\x98\x80\xE2\x80\xA9"
+         "e\r",
          "a\xC2\xA0"
          "b\xE2\x80\xA8"
-         "c\td\xF0\x9F\x98\x80"},
+         "c\td\xF0\x9F\x98\x80\xE2\x80\xA9"
+         "e\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -42,13 +42,6 @@ std::string FromQtText(const QString& s) {
         std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
-void AppendDocumentText(std::string& out, QString raw) {
-    // A document holds no LF or CR of its own: they went in as paragraph separators.
-    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
-    const QByteArray utf8 = raw.toUtf8();
-    out.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-}
-
 QString ToQtText(std::string_view utf8) {
     return ToQt(ToPlatformLineEnds(utf8));
 }

@@ -23,10 +23,6 @@ std::string ToPlatformLineEnds(std::string_view text);
 // LF and CR LF back to CR, UTF-16 to UTF-8; every other character stays as it is (U+2028 is a
 // character of the text, not a line end).
 std::string FromQtText(const QString& s);
-// Appends a multi-line field's raw document text: its paragraph separators, the field's own line
-// breaks, become CR; every other character stays as it is (no-break spaces and U+2028 included,
-// which Qt's plain-text conversion would turn into a space and a line break).
-void AppendDocumentText(std::string& out, QString raw);
 // CR to LF, UTF-8 to UTF-16.
 QString ToQtText(std::string_view utf8);
 

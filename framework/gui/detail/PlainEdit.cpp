@@ -1,0 +1,259 @@
+#include "framework/gui/detail/PlainEdit.h"
+
+#include <QElapsedTimer>
+#include <QMimeData>
+#include <QPlainTextDocumentLayout>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QtMath>
+#include <algorithm>
+#include <climits>
+
+namespace fw::detail {
+
+namespace {
+
+// Marks a line separator that stands for a U+2029 of the text.
+constexpr int kParagraphSeparatorProperty = QTextFormat::UserProperty + 1;
+
+// A paragraph this long costs several milliseconds to shape, at every paint without its layout
+// kept; shorter ones are shaped again at no cost worth the memory.
+constexpr int kKeptLayoutLength = 32 * 1024;
+
+// A slice of layout between two turns of the event loop, in milliseconds.
+constexpr qint64 kLayoutSliceMs = 8;
+
+}  // namespace
+
+PlainEdit::PlainEdit() {
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { KeepLongLayouts(position, added); });
+}
+
+void PlainEdit::KeepLongLayouts(int position, int added) {
+    QTextDocument* doc = document();
+    const QTextBlock last = doc->findBlock(position + std::max(added, 0));
+    for (QTextBlock block = doc->findBlock(position); block.isValid(); block = block.next()) {
+        if (block.length() >= kKeptLayoutLength) {
+            block.layout()->setCacheEnabled(true);
+            if (!isVisible() && (unlaid_.empty() || unlaid_.back() != block.position()))
+                unlaid_.push_back(block.position());
+        }
+        if (block == last) break;
+    }
+}
+
+QString PlainEdit::Held(int from, int to, QChar lineBreak) const {
+    QTextDocument* doc = document();
+    QString text;
+    if (from == 0 && to == doc->characterCount() - 1) {
+        text = doc->toRawText();
+    } else {
+        QTextCursor range(doc);
+        range.setPosition(from);
+        range.setPosition(to, QTextCursor::KeepAnchor);
+        text = range.selectedText();
+    }
+    text.replace(QChar::ParagraphSeparator, lineBreak);
+    if (!kept_) return text;
+    QTextCursor after(doc);
+    for (qsizetype at = 0; (at = text.indexOf(QChar::LineSeparator, at)) >= 0; ++at) {
+        // The format of a character is the one the cursor just behind it reports.
+        after.setPosition(from + static_cast<int>(at) + 1);
+        if (after.charFormat().boolProperty(kParagraphSeparatorProperty))
+            text[at] = QChar::ParagraphSeparator;
+    }
+    return text;
+}
+
+void PlainEdit::AppendText(std::string& out, int from, int to) const {
+    const QByteArray utf8 = Held(from, to, QLatin1Char('\r')).toUtf8();
+    out.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+}
+
+void PlainEdit::Insert(QTextCursor& cursor, const QString& text) {
+    StopSlicedLayout();
+    const bool separators = text.contains(QChar::ParagraphSeparator);
+    if (!separators && !kept_) {
+        cursor.insertText(text);
+        return;
+    }
+    kept_ = true;
+    // Text typed after a kept separator would take its mark; what goes in here does not.
+    QTextCharFormat plain = cursor.charFormat();
+    plain.clearProperty(kParagraphSeparatorProperty);
+    if (!separators) {
+        cursor.insertText(text, plain);
+        return;
+    }
+    QTextCharFormat separator = plain;
+    separator.setProperty(kParagraphSeparatorProperty, true);
+    cursor.beginEditBlock();
+    qsizetype from = 0;
+    for (qsizetype at; (at = text.indexOf(QChar::ParagraphSeparator, from)) >= 0; from = at + 1) {
+        cursor.insertText(text.mid(from, at - from), plain);
+        cursor.insertText(QString(QChar::LineSeparator), separator);
+    }
+    cursor.insertText(text.mid(from), plain);
+    cursor.endEditBlock();
+}
+
+void PlainEdit::Replace(const QString& text) {
+    StopSlicedLayout();
+    unlaid_.clear();
+    kept_ = false;
+    if (!text.contains(QChar::ParagraphSeparator)) {
+        setPlainText(text);
+        return;
+    }
+    setPlainText(QString());
+    QTextDocument* doc = document();
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    Insert(cursor, text);
+    doc->setUndoRedoEnabled(undo);
+    moveCursor(QTextCursor::Start);
+}
+
+void PlainEdit::Append(const QString& text) {
+    QTextDocument* doc = document();
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    const QTextCursor caret = textCursor();
+    const int anchor = caret.anchor();
+    const int position = caret.position();
+    QTextCursor end(doc);
+    if (isVisible() || text.contains(QLatin1Char('\n'))) {
+        end.movePosition(QTextCursor::End);
+        Insert(end, text);
+    } else {
+        // Qt lays out at once a change within one paragraph, and only forgets the layouts of a
+        // change that adds or removes paragraphs, as a text with a line break does; a cursor
+        // placed outside an edit, the caret put back included, lays out the paragraph it stands
+        // in. So a text without a break goes in as a paragraph of its own behind a break put in
+        // first, with the caret back before it, and then the breaks go again, every step an
+        // edit of its own.
+        end.beginEditBlock();
+        end.movePosition(QTextCursor::End);
+        const int at = end.position();
+        end.insertBlock();
+        end.endEditBlock();
+        RestoreCaret(anchor, position);
+        end.beginEditBlock();
+        Insert(end, text);
+        end.insertBlock();
+        end.endEditBlock();
+        end.beginEditBlock();
+        end.deletePreviousChar();
+        end.endEditBlock();
+        end.beginEditBlock();
+        end.setPosition(at + 1);
+        end.deletePreviousChar();
+        end.endEditBlock();
+    }
+    doc->setUndoRedoEnabled(undo);
+    // Only a caret that stood at the very end has moved with the text.
+    RestoreCaret(anchor, position);
+}
+
+void PlainEdit::RestoreCaret(int anchor, int position) {
+    QTextCursor caret = textCursor();
+    if (caret.anchor() == anchor && caret.position() == position) return;
+    caret.setPosition(anchor);
+    caret.setPosition(position, QTextCursor::KeepAnchor);
+    setTextCursor(caret);
+}
+
+bool PlainEdit::LayOutSlice() {
+    QElapsedTimer clock;
+    clock.start();
+    QTextDocument* doc = document();
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(doc->documentLayout());
+    const QTextOption option = doc->defaultTextOption();
+    // The lines are laid out as Qt's own plain-text layout does when it lines up paragraphs
+    // one below another, which is all it does while lines wrap at the field's width.
+    if (isVisible() || !layout || lineWrapMode() != WidgetWidth ||
+        option.flags() & QTextOption::AddSpaceForLineAndParagraphSeparators) {
+        unlaid_.clear();
+        return false;
+    }
+    if (!slicing_.isValid()) {
+        while (!unlaid_.empty()) {
+            const QTextBlock block = doc->findBlock(unlaid_.back());
+            unlaid_.pop_back();
+            if (block.length() < kKeptLayoutLength || block.layout()->lineCount() > 0) continue;
+            // Beginning reads the whole paragraph once: a slice of its own.
+            block.layout()->setTextOption(option);
+            block.layout()->beginLayout();
+            slicing_ = block;
+            slicedHeight_ = 0;
+            return true;
+        }
+        return false;
+    }
+    QTextLayout* lines = slicing_.layout();
+    const qreal margin = doc->documentMargin();
+    // Lines wrap at the viewport's width, the width Qt gives its layout.
+    const int viewportWidth = viewport()->width();
+    const qreal width = (viewportWidth > 0 ? qreal(viewportWidth) : qreal(INT_MAX)) - 2 * margin;
+    do {
+        QTextLine line = lines->createLine();
+        if (!line.isValid()) {
+            EndSlicedLayout();
+            return !unlaid_.empty();
+        }
+        line.setLeadingIncluded(true);
+        line.setLineWidth(width);
+        line.setPosition(QPointF(margin, slicedHeight_));
+        slicedHeight_ += line.height();
+        if (line.leading() < 0) slicedHeight_ += qCeil(line.leading());
+    } while (clock.elapsed() < kLayoutSliceMs);
+    return true;
+}
+
+void PlainEdit::EndSlicedLayout() {
+    slicing_.layout()->endLayout();
+    slicing_.setLineCount(slicing_.isVisible() ? slicing_.layout()->lineCount() : 0);
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    emit layout->documentSizeChanged(layout->documentSize());
+    slicing_ = QTextBlock();
+}
+
+// A layout under way is dropped, the paragraph left to be laid out when it is needed.
+void PlainEdit::StopSlicedLayout() {
+    if (!slicing_.isValid()) return;
+    slicing_.layout()->endLayout();
+    slicing_.layout()->clearLayout();
+    slicing_ = QTextBlock();
+}
+
+void PlainEdit::showEvent(QShowEvent* event) {
+    StopSlicedLayout();
+    unlaid_.clear();
+    QPlainTextEdit::showEvent(event);
+}
+
+// What goes to the clipboard and to a drag is the text the field holds: Qt's own plain-text
+// conversion would turn a no-break space into a space and U+2028 into a line break.
+QMimeData* PlainEdit::createMimeDataFromSelection() const {
+    const QTextCursor selection = textCursor();
+    auto* mime = new QMimeData;
+    mime->setText(Held(selection.selectionStart(), selection.selectionEnd(), QLatin1Char('\n')));
+    return mime;
+}
+
+void PlainEdit::insertFromMimeData(const QMimeData* source) {
+    if (isReadOnly() || !source || !source->hasText() ||
+        !source->text().contains(QChar::ParagraphSeparator)) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    Insert(cursor, source->text());
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+}  // namespace fw::detail
