@@ -106,6 +106,29 @@ TEST_F(EditFieldTest, SelectionStaysAsSetWhenTheFocusMovesOn) {
     EXPECT_TRUE(PaintsSelection(*single));
 }
 
+// A long line draws only what is in view: its end looks as a short line holding that end does,
+// text, selection and caret. The hidden start is 64 letters times a whole number, so the end's
+// glyphs fall on the same fractions of a pixel.
+TEST_F(EditFieldTest, ALongLineShowsItsEndAsAShortLineDoes) {
+    const std::string start(64 * 70, 'x');
+    const std::string end = "http://example.com/a/b?c=d&e=f#ghij/klmn/" + std::string(30, 'p');
+    single->SetFocus();
+    for (int selected : {12, static_cast<int>(end.size())}) {
+        QImage shown[2];
+        for (const std::string& line : {start + end, end}) {
+            // Each line scrolls from the start, as the other does.
+            single->SetText("");
+            single->Widget()->grab();
+            single->SetText(line);
+            const int length = static_cast<int>(line.size());
+            single->SetSelStart(length - selected);
+            single->SetSelLength(selected);
+            shown[line == end] = single->Widget()->grab().toImage();
+        }
+        EXPECT_EQ(shown[0], shown[1]) << selected;
+    }
+}
+
 TEST_F(EditFieldTest, SelectionSetBeforeTheWindowShowsSurvivesTheShowing) {
     struct MemoWindow : TestWindow {
         void Event_Open() override {
