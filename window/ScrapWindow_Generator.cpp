@@ -11,6 +11,7 @@
 #include "framework/gui/RadioButton.h"
 #include "window/RenbanPattern.h"
 #include "window/ScrapWindow.h"
+#include "window/SelListBox.h"
 #include "window/allEditfield.h"
 
 void ScrapWindow::InstallGeneratorHandlers() {
@@ -75,8 +76,13 @@ void ScrapWindow::PushButton2_Action() {
 
     const std::size_t count = urls.size();
     if (count == 0) return;
+    std::size_t bytes = 0;
+    for (const std::string& url : urls) bytes += url.size();
+    ListBox1().ReserveRows(count, bytes);
     for (std::size_t i = 0; i < count; ++i) {
         MP_AddDownloadItem(urls[i]);
+        // Freed as it goes in: freeing a million URLs at the end keeps the window waiting.
+        std::string().swap(urls[i]);
         fw::DoEvents();
         // Closing the window quits; the rest of the list would go to a window nobody sees.
         if (fw::QuitRequested()) return;

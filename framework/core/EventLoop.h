@@ -12,6 +12,7 @@ using EventLoopTurn = std::function<void()>;
 namespace detail {
 inline const EventLoopTurn* eventLoopTurn = nullptr;
 inline int eventLoopTurnDepth = 0;
+inline bool eventLoopTurnDue = false;
 }  // namespace detail
 
 // Installs a turn while it lives and then puts back the one it replaced. During a turn anything
@@ -46,6 +47,14 @@ inline void DoEvents() {
         ~Deeper() { --detail::eventLoopTurnDepth; }
     } deeper;
     (*turn)();
+}
+
+// A turn however little time has passed since the last: for a loop whose every step takes
+// milliseconds, where waiting out the throttle would add a step or two to the window's wait.
+inline void DoEventsNow() {
+    detail::eventLoopTurnDue = true;
+    DoEvents();
+    detail::eventLoopTurnDue = false;
 }
 
 }  // namespace fw

@@ -43,6 +43,10 @@ void Listbox::AddRows(std::vector<std::string> texts) {
     lastIndex_ = model_->Count() - 1;
 }
 
+void Listbox::ReserveRows(std::size_t rows, std::size_t bytes) {
+    model_->Reserve(rows, bytes);
+}
+
 void Listbox::RemoveRow(int row) {
     CheckRow(row);
     model_->Remove(row);

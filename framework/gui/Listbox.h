@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,6 +32,9 @@ public:
     void AddRow(std::string_view text);
     // Appends many rows at once.
     void AddRows(std::vector<std::string> texts);
+    // Makes room for `rows` more rows holding `bytes` of text in all, so that adding them one
+    // by one never stops to move everything the list holds into a larger store.
+    void ReserveRows(std::size_t rows, std::size_t bytes);
     // Removes a row; the rows below move up. Throws OutOfBoundsException for a bad index.
     void RemoveRow(int row);
     // Removes every selected row in one pass; the others keep their order. Returns how many.

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/core/EventLoop.h"
+
 namespace fw::detail {
 namespace {
 
@@ -76,7 +78,8 @@ TurnClock SetTurnClock(TurnClock clock) {
 
 void ThrottledEventLoopTurn() {
     const long long now = Now();
-    if (now - lastTurnEnd < kTurnIntervalMs) return;
+    const bool due = std::exchange(eventLoopTurnDue, false);
+    if (!due && now - lastTurnEnd < kTurnIntervalMs) return;
     RunAllPendingWork();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     lastTurnEnd = Now();

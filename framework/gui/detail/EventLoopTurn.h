@@ -3,7 +3,7 @@
 namespace fw::detail {
 
 // The throttled turn installed into framework/core: pending events are processed when about
-// 15 ms have passed since the last turn ended.
+// 15 ms have passed since the last turn ended, or at once for DoEventsNow.
 void ThrottledEventLoopTurn();
 
 // The clock the turn reads, in milliseconds; nullptr puts back the coarse monotonic clock.

@@ -32,10 +32,15 @@ void ListModel::Append(std::string_view text) {
     SchedulePendingWork();
 }
 
+void ListModel::Reserve(std::size_t rows, std::size_t bytes) {
+    arena_.reserve(arena_.size() + bytes);
+    offsets_.reserve(offsets_.size() + rows);
+    lengths_.reserve(lengths_.size() + rows);
+    selected_.reserve(selected_.size() + rows);
+}
+
 void ListModel::AppendMany(const std::vector<std::string>& texts) {
-    offsets_.reserve(offsets_.size() + texts.size());
-    lengths_.reserve(lengths_.size() + texts.size());
-    selected_.reserve(selected_.size() + texts.size());
+    Reserve(texts.size(), 0);
     for (const auto& text : texts) PushRow(text);
     SchedulePendingWork();
 }
@@ -137,12 +142,14 @@ void ListModel::MoveSelected(int before) {
 void ListModel::Clear() {
     CancelPendingWork();
     beginResetModel();
-    arena_.clear();
-    arena_.shrink_to_fit();
-    garbage_ = 0;
-    offsets_ = {};
-    lengths_ = {};
-    selected_ = {};
+    // A list that holds nothing keeps the room reserved for the rows about to come.
+    if (!arena_.empty() || !lengths_.empty()) {
+        arena_ = std::string();
+        garbage_ = 0;
+        offsets_ = {};
+        lengths_ = {};
+        selected_ = {};
+    }
     selCount_ = 0;
     firstSelectedHint_ = 0;
     announced_ = 0;

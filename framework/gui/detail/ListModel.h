@@ -20,6 +20,7 @@ public:
     std::string_view Row(int row) const { return {arena_.data() + offsets_[row], lengths_[row]}; }
     void Append(std::string_view text);
     void AppendMany(const std::vector<std::string>& texts);
+    void Reserve(std::size_t rows, std::size_t bytes);
     void Replace(int row, std::string_view text);
     void Remove(int row);
     int RemoveSelected();
