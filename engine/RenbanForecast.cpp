@@ -129,6 +129,13 @@ public:
         if (shape.entries > 0) live_.push_back(shape);
     }
 
+    // The caller's entries that a pass would expand, which it walks before the call's own.
+    void AddCallersEntries(const std::vector<std::string>& list) {
+        for (const std::string& entry : list) {
+            if (HoldsBrackets(entry)) Add(Shape(entry, false));
+        }
+    }
+
     // Returns whether the pass found an entry to expand.
     bool Pass() {
         inPass_ = true;
@@ -194,12 +201,7 @@ Forecast ForecastCall(std::string_view pattern, const std::vector<std::string>& 
     try {
         Shape first(pattern, true);
         forecaster.FirstRange(first);
-        if (passes > 1) {
-            // A pass walks the entries that were in the list before the call first.
-            for (const std::string& entry : list) {
-                if (HoldsBrackets(entry)) forecaster.Add(Shape(entry, false));
-            }
-        }
+        if (passes > 1) forecaster.AddCallersEntries(list);
         forecaster.Add(first);
         for (std::int32_t p = 0; passes > 1 && p < passes; ++p) {
             if (!forecaster.Pass()) break;
@@ -215,9 +217,7 @@ Forecast ForecastCall(std::string_view pattern, const std::vector<std::string>& 
 Forecast ForecastPass(const std::vector<std::string>& list, bool pad) {
     Forecaster forecaster(pad);
     try {
-        for (const std::string& entry : list) {
-            if (HoldsBrackets(entry)) forecaster.Add(Shape(entry, false));
-        }
+        forecaster.AddCallersEntries(list);
         forecaster.Pass();
         forecaster.Check();
     } catch (const RenbanRefused& refusal) {
