@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "MsgBoxRecorder.h"
 #include "engine/myglobal.h"
+#include "tests/support/MsgBoxRecorder.h"
 
 namespace {
 
@@ -44,11 +44,11 @@ TEST(BadInput, OddBytesPassThroughAsTheyAre) {
         {"x[1-３]y", {}},  // a full-width digit reads as 0
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         EXPECT_EQ(myglobal::MG_MakeRenbanList(c.pattern, list, 2), "");
         EXPECT_EQ(list, c.appended);
-        EXPECT_TRUE(boxes.shown.empty());
+        EXPECT_TRUE(boxes.Texts().empty());
     }
 }
 
@@ -67,7 +67,7 @@ TEST(BadInput, UnbalancedAndReversedBrackets) {
         {Repeat("][", 5000), true, 0},
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         const std::string result = myglobal::MG_MakeRenbanList(c.pattern, list, 2);
         EXPECT_EQ(result, c.unchanged ? c.pattern : "");
@@ -78,31 +78,31 @@ TEST(BadInput, UnbalancedAndReversedBrackets) {
 TEST(BadInput, MegabytePatterns) {
     const std::string mega(1 << 20, 'x');
     {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         // Entries as long as one may be.
         myglobal::MG_MakeRenbanList(mega + "[1-3]" + mega.substr(1), list, 1);
         ASSERT_EQ(list.size(), 3u);
         EXPECT_EQ(list[2].size(), 2 * mega.size());
-        EXPECT_TRUE(boxes.shown.empty());
+        EXPECT_TRUE(boxes.Texts().empty());
     }
     {
         // A megabyte of typed zeros: all but one digit of them become fixed zeros.
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         myglobal::MG_MakeRenbanList("a[" + std::string(1 << 20, '0') + "1-3]b", list, 2);
         ASSERT_EQ(list.size(), 3u);
         EXPECT_EQ(list[0], "a" + std::string(1 << 20, '0') + "1b");
     }
     {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         const std::string spaced = "x[1" + std::string(1 << 20, ' ') + "-2]y";
         myglobal::MG_MakeRenbanList(spaced, list, 2);
         EXPECT_EQ(list, (List{"x1y", "x2y"}));
     }
     {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         const std::string noRange = Repeat("[1]", 300000);
         EXPECT_EQ(myglobal::MG_MakeRenbanList(noRange, list, 2), noRange);
@@ -112,31 +112,31 @@ TEST(BadInput, MegabytePatterns) {
 TEST(BadInput, ThousandsOfBrackets) {
     {
         // Every pass expands one bracket of one entry.
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         myglobal::MG_MakeRenbanList(Repeat("[1-1]", 5000), list, 2);
         EXPECT_EQ(list, List{std::string(5000, '1')});
-        EXPECT_TRUE(boxes.shown.empty());
+        EXPECT_TRUE(boxes.Texts().empty());
     }
     {
         // A thousand to the thousandth entries: refused before anything is appended.
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         myglobal::MG_MakeRenbanList(Repeat("[1-1000]", 1000), list, 2);
         EXPECT_TRUE(list.empty());
-        ASSERT_EQ(boxes.shown.size(), 1u);
-        EXPECT_EQ(boxes.shown[0].substr(0, 16), "Error<MP_MRList>");
+        ASSERT_EQ(boxes.Texts().size(), 1u);
+        EXPECT_EQ(boxes.Texts()[0].substr(0, 16), "Error<MP_MRList>");
     }
 }
 
 TEST(BadInput, AMegabyteOfBracketsEndsWithinTheByteCap) {
     // Each pass would copy the whole remaining pattern into one new entry: the byte cap on the
     // entries replaced on the way refuses what would be a quadratic amount of copying.
-    MsgBoxRecorder boxes;
+    fwtest::MsgBoxRecorder boxes;
     List list;
     myglobal::MG_MakeRenbanList(Repeat("[-]", 350000), list, 2);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].substr(0, 16), "Error<MP_MRList>");
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0].substr(0, 16), "Error<MP_MRList>");
     EXPECT_TRUE(list.empty());
 }
 
@@ -155,7 +155,7 @@ TEST(BadInput, EmptyAndSignedValues) {
         {"x[1e2-1e2]y", {"x100y"}},
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         myglobal::MG_MakeRenbanList(c.pattern, list, 2);
         EXPECT_EQ(list, c.appended) << c.pattern;

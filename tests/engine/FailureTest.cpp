@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "MsgBoxRecorder.h"
 #include "engine/myglobal.h"
 #include "framework/core/EventLoop.h"
+#include "tests/support/MsgBoxRecorder.h"
 
 namespace {
 
@@ -39,28 +39,28 @@ protected:
 };
 
 TEST_F(Failure, InTheFirstRangeKeepsWhatWasAppendedAndShowsTheFixedText) {
-    MsgBoxRecorder boxes;
+    fwtest::MsgBoxRecorder boxes;
     List list;
     gWatched = &list;
     gFailAfter = "x2y";
     EXPECT_EQ(myglobal::MG_MakeRenbanList("x[1-5]y", list, 2), "");
     EXPECT_EQ(list, (List{"x1y", "x2y"}));
-    EXPECT_EQ(boxes.shown, List{"Error<MG_MRList>"});
+    EXPECT_EQ(boxes.Texts(), List{"Error<MG_MRList>"});
 }
 
 TEST_F(Failure, InAPassKeepsTheEntryBeingExpandedAndEndsTheCallWithOneMessage) {
-    MsgBoxRecorder boxes;
+    fwtest::MsgBoxRecorder boxes;
     List list;
     gWatched = &list;
     gFailAfter = "A2B1C[1-2]D";
     EXPECT_EQ(myglobal::MG_MakeRenbanList("A[1-2]B[1-2]C[1-2]D", list, 2), "");
     // A1B... was expanded and removed; A2B... failed after one value and stays, bracket and all.
     EXPECT_EQ(list, (List{"A2B[1-2]C[1-2]D", "A1B1C[1-2]D", "A1B2C[1-2]D", "A2B1C[1-2]D"}));
-    EXPECT_EQ(boxes.shown, List{"Error<MP_MRList>"});
+    EXPECT_EQ(boxes.Texts(), List{"Error<MP_MRList>"});
 }
 
 TEST_F(Failure, BetweenTwoPassesIsTheCallsOwnAndDoesNotEscape) {
-    MsgBoxRecorder boxes;
+    fwtest::MsgBoxRecorder boxes;
     List list;
     gWatched = &list;
     // The list starts with A1B1C only once the first pass has removed the entries it expanded:
@@ -70,7 +70,7 @@ TEST_F(Failure, BetweenTwoPassesIsTheCallsOwnAndDoesNotEscape) {
     EXPECT_NO_THROW(result = myglobal::MG_MakeRenbanList("A[1-2]B[1-2]C[1-2]D", list, 2));
     EXPECT_EQ(result, "");
     EXPECT_EQ(list, (List{"A1B1C[1-2]D", "A1B2C[1-2]D", "A2B1C[1-2]D", "A2B2C[1-2]D"}));
-    EXPECT_EQ(boxes.shown, List{"Error<MG_MRList>"});
+    EXPECT_EQ(boxes.Texts(), List{"Error<MG_MRList>"});
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "MsgBoxRecorder.h"
 #include "engine/myglobal.h"
 #include "framework/core/EventLoop.h"
+#include "tests/support/MsgBoxRecorder.h"
 
 namespace {
 
@@ -34,12 +34,12 @@ struct Case {
 
 void Check(const Case& c) {
     for (int mode : c.mode == kAny ? std::vector<int>{0, 1, 2} : std::vector<int>{c.mode}) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         const std::string result = myglobal::MG_MakeRenbanList(c.pattern, list, mode);
         EXPECT_EQ(list, c.appended) << c.pattern << " mode " << mode;
         EXPECT_EQ(result, c.unchanged ? c.pattern : "") << c.pattern << " mode " << mode;
-        EXPECT_TRUE(boxes.shown.empty()) << c.pattern;
+        EXPECT_TRUE(boxes.Texts().empty()) << c.pattern;
     }
 }
 
@@ -135,7 +135,7 @@ TEST(MakeRenbanList, EntriesAlreadyInTheList) {
         {{"a", "b"}, "x[5]y", {"a", "b"}},
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list = c.before;
         myglobal::MG_MakeRenbanList(c.pattern, list, 2);
         EXPECT_EQ(list, c.after) << c.pattern;
@@ -161,11 +161,11 @@ TEST(MakeRenbanList, APatternThatIsAnEntryOfTheList) {
           "http://example.com/long/enough/to/live/on/the/heap/3.jpg"}},
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list = c.before;
         myglobal::MG_MakeRenbanList(list.back(), list, 2);
         EXPECT_EQ(list, c.after) << c.pattern;
-        EXPECT_TRUE(boxes.shown.empty()) << c.pattern;
+        EXPECT_TRUE(boxes.Texts().empty()) << c.pattern;
     }
 }
 
@@ -184,11 +184,11 @@ TEST(MakeRenbanList, OnePassReplacesEveryBracketedEntryInPlaceOrder) {
         {{"]x[1-2"}, false, {"]x1x[1-2", "]x2x[1-2"}},
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list = c.before;
         myglobal::MP_MakeRenbanList(list, c.pad);
         EXPECT_EQ(list, c.after);
-        EXPECT_TRUE(boxes.shown.empty());
+        EXPECT_TRUE(boxes.Texts().empty());
     }
 }
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "MsgBoxRecorder.h"
 #include "engine/RenbanForecast.h"
 #include "engine/RomanRenban.h"
 #include "engine/myglobal.h"
+#include "tests/support/MsgBoxRecorder.h"
 
 namespace {
 
@@ -49,11 +49,11 @@ TEST(Refusal, ValuesBeyondInt32AreRefusedBeforeAnythingIsAppended) {
         {"x[a-" + std::string(1000, 'z') + "]y", "gytisyx"},
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list{"old"};
         EXPECT_EQ(myglobal::MG_MakeRenbanList(c.pattern, list, 1), "");
         EXPECT_EQ(list, List{"old"});
-        ExpectRefusal(boxes.shown, "Error<MG_MRList>", c.reasonPart);
+        ExpectRefusal(boxes.Texts(), "Error<MG_MRList>", c.reasonPart);
     }
 }
 
@@ -69,11 +69,11 @@ TEST(Refusal, TheLargestValuesThatAreNotRefused) {
         {"x[gytisyw-gytisyx]y", {"xgytisywy", "xgytisyxy"}},
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         EXPECT_EQ(myglobal::MG_MakeRenbanList(c.pattern, list, 2), "");
         EXPECT_EQ(list, c.appended) << c.pattern;
-        EXPECT_TRUE(boxes.shown.empty()) << c.pattern;
+        EXPECT_TRUE(boxes.Texts().empty()) << c.pattern;
     }
 }
 
@@ -90,22 +90,22 @@ TEST(Refusal, OneCallAppendsAtMostTheCap) {
         {std::string(2346, 'p') + "[aaaa-zzzz]", "1073893600 バイト"},
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         EXPECT_EQ(myglobal::MG_MakeRenbanList(c.pattern, list, 1), "");
         EXPECT_TRUE(list.empty());
-        ExpectRefusal(boxes.shown, "Error<MG_MRList>", c.figure);
+        ExpectRefusal(boxes.Texts(), "Error<MG_MRList>", c.figure);
     }
 }
 
 TEST(Refusal, ExactlyTheCapIsAppendedAlsoFromSeveralBrackets) {
     // The caps count what the call gives, not the entries its passes replace.
-    MsgBoxRecorder boxes;
+    fwtest::MsgBoxRecorder boxes;
     List list;
     myglobal::MG_MakeRenbanList("x[1-4000]y[1-2500]", list, 2);
     EXPECT_EQ(list.size(), 10'000'000u);
     EXPECT_EQ(list.back(), "x4000y2500");
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 std::string Repeat(const std::string& s, std::size_t n) {
@@ -150,7 +150,7 @@ TEST(Refusal, TheForecastMatchesTheExpansion) {
             List list = before;
             const auto forecast =
                 myglobal::renban::ForecastCall(pattern, list, mode == 1, Brackets(pattern));
-            MsgBoxRecorder boxes;
+            fwtest::MsgBoxRecorder boxes;
             myglobal::MG_MakeRenbanList(pattern, list, mode);
             ASSERT_FALSE(forecast.refusal);
             // The entries without brackets stay at the front, those with them unless passes run.
@@ -183,26 +183,26 @@ TEST(Refusal, ARefusedCallLeavesTheListAsItWas) {
         {"x[1-20000000]y[5]", "途中で作っては置き換える URL が 20000000 件"},
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list = before;
         EXPECT_EQ(myglobal::MG_MakeRenbanList(c.pattern, list, 2), "");
-        ExpectRefusal(boxes.shown, "Error<MP_MRList>", c.figure);
+        ExpectRefusal(boxes.Texts(), "Error<MP_MRList>", c.figure);
         EXPECT_EQ(list, before);
     }
 }
 
 TEST(Refusal, EntriesAsLongAsAMegabytePatternAreBoundedInBytes) {
     const std::string prefix(1 << 20, 'p');
-    MsgBoxRecorder boxes;
+    fwtest::MsgBoxRecorder boxes;
     List list;
     myglobal::MG_MakeRenbanList(prefix + "[1-5000]", list, 2);
     EXPECT_TRUE(list.empty());
-    ExpectRefusal(boxes.shown, "Error<MG_MRList>", "バイト");
+    ExpectRefusal(boxes.Texts(), "Error<MG_MRList>", "バイト");
 
-    MsgBoxRecorder fewer;
+    fwtest::MsgBoxRecorder fewer;
     myglobal::MG_MakeRenbanList(prefix + "[1-50]", list, 2);
     EXPECT_EQ(list.size(), 50u);
-    EXPECT_TRUE(fewer.shown.empty());
+    EXPECT_TRUE(fewer.Texts().empty());
 }
 
 TEST(Refusal, NoEntryGrowsBeyondTwoMebibytes) {
@@ -225,14 +225,14 @@ TEST(Refusal, NoEntryGrowsBeyondTwoMebibytes) {
         {"A[1-2]B[1-2]" + cap, "Error<MG_MRList>"},
     };
     for (const auto& c : cases) {
-        MsgBoxRecorder boxes;
+        fwtest::MsgBoxRecorder boxes;
         List list;
         EXPECT_EQ(myglobal::MG_MakeRenbanList(c.pattern, list, 2), "");
-        ExpectRefusal(boxes.shown, c.firstLine, "2097152");
+        ExpectRefusal(boxes.Texts(), c.firstLine, "2097152");
         EXPECT_TRUE(list.empty());
     }
 
-    MsgBoxRecorder boxes;
+    fwtest::MsgBoxRecorder boxes;
     List list;
     myglobal::MG_MakeRenbanList(belowCap + "[1-9]", list, 2);
     EXPECT_EQ(list.size(), 9u);
@@ -241,7 +241,7 @@ TEST(Refusal, NoEntryGrowsBeyondTwoMebibytes) {
     myglobal::MG_MakeRenbanList(cap.substr(2) + "[a-a]s", list, 2);
     EXPECT_EQ(list.size(), 10u);
     EXPECT_EQ(list.back().size(), cap.size());
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST(Refusal, TheLetterFunctionAndThePassRefuseOnTheirOwn) {
@@ -252,11 +252,11 @@ TEST(Refusal, TheLetterFunctionAndThePassRefuseOnTheirOwn) {
                  myglobal::RenbanRefused);
     EXPECT_TRUE(list.empty());
 
-    MsgBoxRecorder boxes;
+    fwtest::MsgBoxRecorder boxes;
     List pass{"keep", "x[1-20000000]y"};
     myglobal::MP_MakeRenbanList(pass, false);
     EXPECT_EQ(pass, (List{"keep", "x[1-20000000]y"}));
-    ExpectRefusal(boxes.shown, "Error<MP_MRList>", "20000000");
+    ExpectRefusal(boxes.Texts(), "Error<MP_MRList>", "20000000");
 }
 
 }  // namespace

@@ -14,14 +14,6 @@
 
 namespace fwtest {
 
-MsgBoxRecorder::MsgBoxRecorder() : texts_(std::make_shared<std::vector<std::string>>()) {
-    previous_ =
-        fw::SetMsgBoxHook([texts = texts_](const std::string& text) { texts->push_back(text); });
-}
-MsgBoxRecorder::~MsgBoxRecorder() {
-    fw::SetMsgBoxHook(previous_);
-}
-
 SaveDialogAnswer::SaveDialogAnswer(std::optional<std::string> path)
     : asked_(std::make_shared<std::vector<Asked>>()) {
     previous_ = fw::SetSaveDialogHook(

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/MsgBox.h"
 #include "framework/gui/Hooks.h"
+#include "tests/support/MsgBoxRecorder.h"
 
 class QWidget;
 class QMimeData;
@@ -18,18 +18,6 @@ class QAbstractItemView;
 // platform through fw::RuntimeInit and runs every test; the recorders below answer the modal
 // services while they live and put back the previous hooks when they go.
 namespace fwtest {
-
-// Records the texts of message boxes.
-class MsgBoxRecorder {
-public:
-    MsgBoxRecorder();
-    ~MsgBoxRecorder();
-    const std::vector<std::string>& Texts() const { return *texts_; }
-
-private:
-    std::shared_ptr<std::vector<std::string>> texts_;
-    fw::MsgBoxHook previous_;
-};
 
 // Answers save dialogs with a path (or a cancel when none) and records what they asked.
 class SaveDialogAnswer {
