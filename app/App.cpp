@@ -10,16 +10,6 @@
 #include "framework/gui/Menu.h"
 #include "framework/gui/Services.h"
 
-namespace {
-
-template <class T>
-T& Required(const std::shared_ptr<T>& item) {
-    if (!item) throw fw::NilObjectException("menu item missing from the menu bar");
-    return *item;
-}
-
-}  // namespace
-
 const fw::ClassRecord& App::Lookup() {
     return fw::RuntimeRegisterClass("App");
 }

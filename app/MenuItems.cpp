@@ -45,3 +45,8 @@ std::shared_ptr<fw::MenuItem> EditCopy() {
 std::shared_ptr<fw::MenuItem> EditCut() {
     return ItemNamed<fw::MenuItem>("EditCut");
 }
+
+fw::MenuItem& Required(const std::shared_ptr<fw::MenuItem>& item) {
+    if (!item) throw fw::NilObjectException("menu item missing from the menu bar");
+    return *item;
+}

@@ -16,3 +16,7 @@ std::shared_ptr<fw::MenuItem> EditClear();
 std::shared_ptr<fw::MenuItem> EditPaste();
 std::shared_ptr<fw::MenuItem> EditCopy();
 std::shared_ptr<fw::MenuItem> EditCut();
+
+// The item an accessor yielded, for callers that cannot do without it: NilObjectException when
+// the bar holds no entry of that name.
+fw::MenuItem& Required(const std::shared_ptr<fw::MenuItem>& item);

@@ -1,19 +1,9 @@
 // The Edit-menu commands that act on the URL list, and when they are enabled.
 #include "app/MenuItems.h"
-#include "framework/core/Exceptions.h"
 #include "framework/core/Strings.h"
 #include "framework/gui/Clipboard.h"
 #include "window/ScrapWindow.h"
 #include "window/SelListBox.h"
-
-namespace {
-
-fw::MenuItem& Use(const std::shared_ptr<fw::MenuItem>& item) {
-    if (!item) throw fw::NilObjectException("menu item missing from the menu bar");
-    return *item;
-}
-
-}  // namespace
 
 void ScrapWindow::AddMenuHandlers() {
     AddMenuHandler("EditCopy", [this] { return EditCopy_Action(); });
@@ -27,13 +17,13 @@ void ScrapWindow::AddMenuHandlers() {
 
 // Only enables: what stays disabled is the framework's and the other enabling code's.
 void ScrapWindow::Event_EnableMenuItems() {
-    Use(EditPaste()).Enable();
+    Required(EditPaste()).Enable();
     const auto& list = ListBox1();
     if (list.ListCount() >= 1 && list.ForcusCheck) {
-        Use(menu_All()).Enable();
-        Use(menu_del()).Enable();
-        Use(menu_SelDel()).Enable();
-        if (!list.Text().empty()) Use(EditCopy()).Enable();
+        Required(menu_All()).Enable();
+        Required(menu_del()).Enable();
+        Required(menu_SelDel()).Enable();
+        if (!list.Text().empty()) Required(EditCopy()).Enable();
     }
 }
 

@@ -1,9 +1,7 @@
 #include "window/allEditfield.h"
 
-#include "framework/core/Exceptions.h"
+#include "app/MenuItems.h"
 #include "framework/core/Strings.h"
-#include "framework/gui/Application.h"
-#include "framework/gui/Menu.h"
 
 const fw::ClassRecord& allEditfield::Lookup() {
     return fw::RuntimeRegisterClass("allEditfield");
@@ -21,12 +19,8 @@ void allEditfield::Event_GotFocus() {
 
 void allEditfield::Event_EnableMenuItems() {
     if (!sentaku) return;
-    fw::Application* app = fw::GetAppObject();
-    if (!app || !app->GetMenuBar()) throw fw::NilObjectException("no menu bar");
-    const fw::MenuItemRef item = app->GetMenuBar()->Lookup("menu_All");
-    if (!item) throw fw::NilObjectException("no menu item menu_All");
     // Set both ways: the field decides the item while it has the focus.
-    item->SetEnabled(!TextEmpty());
+    Required(menu_All()).SetEnabled(!TextEmpty());
 }
 
 bool allEditfield::menu_all_Action() {
