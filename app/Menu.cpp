@@ -3,6 +3,7 @@
 #include <optional>
 #include <span>
 
+#include "app/MenuNames.h"
 #include "app/MenuTexts.h"
 
 namespace Menu {
@@ -24,33 +25,35 @@ struct Entry {
     bool autoEnable;
 };
 
-using namespace MenuTexts;
+namespace Name = MenuNames;
+namespace Text = MenuTexts;
 
 const Entry kFileMenu[] = {
-    {nullptr, "UntitledMenu12", Kind::Item, kFile, "", false},
-    {"UntitledMenu12", "menu_WindowClose", Kind::Item, kClose, "Cmd+W", false},
-    {"UntitledMenu12", "FileQuit", Kind::Quit, kQuit, "Cmd+Q", true},
+    {nullptr, Name::kFile, Kind::Item, Text::kFile, "", false},
+    {Name::kFile, Name::kClose, Kind::Item, Text::kClose, "Cmd+W", false},
+    {Name::kFile, Name::kQuit, Kind::Quit, Text::kQuit, "Cmd+Q", true},
 };
 
 const Entry kEditMenu[] = {
-    {nullptr, "UntitledMenu6", Kind::Item, kEdit, "", false},
-    {"UntitledMenu6", "EditUndo", Kind::Item, kUndo, "Cmd+Z", false},
-    {"UntitledMenu6", "UntitledMenu11", Kind::Item, kSeparator, std::nullopt, false},
-    {"UntitledMenu6", "EditCut", Kind::Item, kCut, "Cmd+X", false},
-    {"UntitledMenu6", "EditCopy", Kind::Item, kCopy, "Cmd+C", false},
-    {"UntitledMenu6", "EditPaste", Kind::Item, kPaste, "Cmd+V", false},
-    {"UntitledMenu6", "EditClear", Kind::Item, kClear, "", false},
-    {"UntitledMenu6", "UntitledMenu10", Kind::Item, kSeparator, std::nullopt, false},
-    {"UntitledMenu6", "menu_All", Kind::Item, kSelectAll, "Cmd+A", false},
-    {"UntitledMenu6", "UntitledMenu9", Kind::Item, kSeparator, std::nullopt, false},
-    {"UntitledMenu6", "menu_SelDel", Kind::Item, kDeleteSelected, "", false},
-    {"UntitledMenu6", "menu_del", Kind::Item, kDeleteAll, "", false},
+    {nullptr, Name::kEdit, Kind::Item, Text::kEdit, "", false},
+    {Name::kEdit, Name::kUndo, Kind::Item, Text::kUndo, "Cmd+Z", false},
+    {Name::kEdit, Name::kSeparatorAfterUndo, Kind::Item, Text::kSeparator, std::nullopt, false},
+    {Name::kEdit, Name::kCut, Kind::Item, Text::kCut, "Cmd+X", false},
+    {Name::kEdit, Name::kCopy, Kind::Item, Text::kCopy, "Cmd+C", false},
+    {Name::kEdit, Name::kPaste, Kind::Item, Text::kPaste, "Cmd+V", false},
+    {Name::kEdit, Name::kClear, Kind::Item, Text::kClear, "", false},
+    {Name::kEdit, Name::kSeparatorAfterClear, Kind::Item, Text::kSeparator, std::nullopt, false},
+    {Name::kEdit, Name::kSelectAll, Kind::Item, Text::kSelectAll, "Cmd+A", false},
+    {Name::kEdit, Name::kSeparatorAfterSelectAll, Kind::Item, Text::kSeparator, std::nullopt,
+     false},
+    {Name::kEdit, Name::kDeleteSelected, Kind::Item, Text::kDeleteSelected, "", false},
+    {Name::kEdit, Name::kDeleteAll, Kind::Item, Text::kDeleteAll, "", false},
 };
 
 const Entry kExtraMenu[] = {
-    {nullptr, "UntitledMenu0", Kind::Item, kExtra, "", false},
-    {"UntitledMenu0", "menu_HP", Kind::Item, kHomePage, "", false},
-    {"UntitledMenu0", "menu_apple", Kind::About, kAbout, "", false},
+    {nullptr, Name::kExtra, Kind::Item, Text::kExtra, "", false},
+    {Name::kExtra, Name::kHomePage, Kind::Item, Text::kHomePage, "", false},
+    {Name::kExtra, Name::kAbout, Kind::About, Text::kAbout, "", false},
 };
 
 fw::MenuItemRef NewEntry(Kind kind) {

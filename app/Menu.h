@@ -6,7 +6,8 @@
 #include "framework/gui/Runtime.h"
 
 // The program's one menu bar: File ("ファイル"), Edit ("編集") and Extra ("エクストラ"). Every
-// entry carries a name; the rest of the program finds items and binds handlers by these names.
+// entry carries a name (MenuNames.h); the rest of the program finds items and binds handlers by
+// these names.
 namespace Menu {
 
 class Menu : public fw::MenuBar {

@@ -5,6 +5,7 @@
 #include "app/App.h"
 #include "app/FileTypes.h"
 #include "app/Menu.h"
+#include "app/MenuNames.h"
 #include "app/Pictures.h"
 #include "app/applemenu.h"
 #include "engine/myglobal.h"
@@ -61,9 +62,9 @@ void NewAppInstance() {
 void ApplicationAddMenuHandlers() {
     App* app = App::Instance();
     if (!app) throw fw::NilObjectException("no application object");
-    app->AddMenuHandler("menu_apple", [app] { return app->menu_apple_Action(); });
-    app->AddMenuHandler("menu_HP", [app] { return app->menu_HP_Action(); });
-    app->AddMenuHandler("FileQuit", [app] { return app->FileQuit_Action(); });
+    app->AddMenuHandler(MenuNames::kAbout, [app] { return app->menu_apple_Action(); });
+    app->AddMenuHandler(MenuNames::kHomePage, [app] { return app->menu_HP_Action(); });
+    app->AddMenuHandler(MenuNames::kQuit, [app] { return app->FileQuit_Action(); });
 }
 
 void MakeDefaultView() {

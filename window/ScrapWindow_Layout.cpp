@@ -1,5 +1,6 @@
 // The main window's 37 controls, in creation order, with their places, edge locks and settings.
 
+#include "app/MenuNames.h"
 #include "app/Pictures.h"
 #include "framework/gui/BevelButton.h"
 #include "framework/gui/CheckBox.h"
@@ -81,7 +82,7 @@ void Bevel(fw::BevelButton& b, const char* caption, int size, const char* help, 
 }
 
 void SelectAllOnMenu(allEditfield& f) {
-    f.AddMenuHandler("menu_all", [&f] { return f.menu_all_Action(); });
+    f.AddMenuHandler(MenuNames::kFieldSelectAll, [&f] { return f.menu_all_Action(); });
 }
 
 }  // namespace

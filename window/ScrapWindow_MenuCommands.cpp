@@ -1,18 +1,19 @@
 // The Edit-menu commands that act on the URL list, and when they are enabled.
 #include "app/MenuItems.h"
+#include "app/MenuNames.h"
 #include "framework/core/Strings.h"
 #include "framework/gui/Clipboard.h"
 #include "window/ScrapWindow.h"
 #include "window/SelListBox.h"
 
 void ScrapWindow::AddMenuHandlers() {
-    AddMenuHandler("EditCopy", [this] { return EditCopy_Action(); });
-    AddMenuHandler("EditPaste", [this] { return EditPaste_Action(); });
-    AddMenuHandler("menu_All", [this] { return menu_All_Action(); });
-    AddMenuHandler("menu_del", [this] { return menu_del_Action(); });
-    AddMenuHandler("menu_SelDel", [this] { return menu_SelDel_Action(); });
+    AddMenuHandler(MenuNames::kCopy, [this] { return EditCopy_Action(); });
+    AddMenuHandler(MenuNames::kPaste, [this] { return EditPaste_Action(); });
+    AddMenuHandler(MenuNames::kSelectAll, [this] { return menu_All_Action(); });
+    AddMenuHandler(MenuNames::kDeleteAll, [this] { return menu_del_Action(); });
+    AddMenuHandler(MenuNames::kDeleteSelected, [this] { return menu_SelDel_Action(); });
     // No item of the menu bar bears this name.
-    AddMenuHandler("menu_urlcopy", [this] { return menu_urlcopy_Action(); });
+    AddMenuHandler(MenuNames::kUrlCopy, [this] { return menu_urlcopy_Action(); });
 }
 
 // Only enables: what stays disabled is the framework's and the other enabling code's.

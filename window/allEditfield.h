@@ -26,6 +26,6 @@ public:
     void Event_GotFocus() override;
     void Event_EnableMenuItems() override;
 
-    // Select All, registered on the field under "menu_all"; passes the command on.
+    // Select All, registered on the field under MenuNames::kFieldSelectAll; passes the command on.
     bool menu_all_Action();
 };

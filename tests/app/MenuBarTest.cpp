@@ -13,11 +13,14 @@
 #include "app/Maker.h"
 #include "app/Menu.h"
 #include "app/MenuItems.h"
+#include "app/MenuNames.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/Strings.h"
 #include "framework/gui/Menu.h"
 #include "framework/gui/Runtime.h"
 #include "tests/support/GuiTestSupport.h"
 #include "tests/support/ShellFixture.h"
+#include "window/allEditfield.h"
 
 namespace {
 
@@ -152,6 +155,45 @@ TEST_F(MenuBar, TheApplicationsHandlersPassTheCommandOn) {
     // Through the menu: the home page once more, nothing else consumes it.
     EXPECT_FALSE(fw::DispatchMenuCommand(*Item("menu_HP")));
     EXPECT_EQ(urls.Urls().size(), 2u);
+}
+
+// A handler bound under a name that no item bears never runs. Names match items as the menu
+// commands find their handlers, without regard to letter case (the edit fields' "menu_all").
+TEST_F(MenuBarInWindow, EveryHandlerIsBoundToAnItemOfTheBar) {
+    const auto bar = App::Instance()->GetMenuBar();
+    const auto namesAnItem = [&](const std::string& name) {
+        for (const auto& entry : bar->AllEntries()) {
+            if (entry->Parent() != bar.get() && fw::StrEq(entry->Name(), name)) return true;
+        }
+        return false;
+    };
+    using namespace MenuNames;
+    struct Owner {
+        std::string name;
+        const fw::MenuHandlerTable& handlers;
+        std::vector<const char*> bound;
+    };
+    std::vector<Owner> owners = {
+        {"App", App::Instance()->MenuHandlers(), {kAbout, kHomePage, kQuit}},
+        {"ScrapWindow",
+         window->MenuHandlers(),
+         {kCopy, kPaste, kSelectAll, kDeleteAll, kDeleteSelected}},
+    };
+    for (const auto& control : window->Controls()) {
+        if (auto* field = dynamic_cast<allEditfield*>(control.get()))
+            owners.push_back({field->Name(), field->MenuHandlers(), {kFieldSelectAll}});
+    }
+    ASSERT_GT(owners.size(), 2u) << "no edit field";
+    for (const Owner& owner : owners) {
+        for (const char* name : owner.bound) {
+            SCOPED_TRACE(owner.name + " " + name);
+            EXPECT_TRUE(owner.handlers.Has(name));
+            EXPECT_TRUE(namesAnItem(name));
+        }
+    }
+    // The one exception: the window's handler for a command that no item sends.
+    EXPECT_TRUE(window->MenuHandlers().Has(kUrlCopy));
+    EXPECT_FALSE(namesAnItem(kUrlCopy));
 }
 
 // The window shows the application's bar, with "Cmd+" shortcuts as Ctrl and separators.
