@@ -47,7 +47,7 @@ void RunExpansion(benchmark::State& state, const std::string& pattern, std::int3
         memoryRatio = static_cast<double>(bench::HeapPeak() - before) / DataBytes(list);
         entries = list.size();
     }
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * entries));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(entries));
     state.counters["entries"] = static_cast<double>(entries);
     state.counters["peak/data"] = memoryRatio;
 }

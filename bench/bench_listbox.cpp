@@ -20,11 +20,11 @@
 
 #include "bench/BenchSupport.h"
 #include "framework/core/EventLoop.h"
+#include "framework/gui/ListView_p.h"
 #include "framework/gui/Listbox.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
 #include "framework/gui/detail/EventLoopTurn.h"
-#include "framework/gui/detail/ListView.h"
 
 namespace {
 

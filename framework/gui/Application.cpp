@@ -1,7 +1,7 @@
 #include "framework/gui/Application.h"
 
+#include "framework/gui/Menu_p.h"
 #include "framework/gui/Window.h"
-#include "framework/gui/detail/MenuInstall.h"
 
 namespace fw {
 

@@ -2,8 +2,8 @@
 
 #include <QMenu>
 
-#include "framework/gui/detail/HookState.h"
-#include "framework/gui/detail/InputState.h"
+#include "framework/gui/Hooks_p.h"
+#include "framework/gui/InputState_p.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw {

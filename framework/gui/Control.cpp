@@ -4,9 +4,9 @@
 #include <QWidget>
 
 #include "framework/core/Exceptions.h"
+#include "framework/gui/ControlEvents_p.h"
 #include "framework/gui/PagePanel.h"
 #include "framework/gui/Window.h"
-#include "framework/gui/detail/ControlEvents.h"
 #include "framework/gui/detail/Fonts.h"
 #include "framework/gui/detail/Text.h"
 

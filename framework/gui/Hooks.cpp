@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "framework/gui/detail/HookState.h"
+#include "framework/gui/Hooks_p.h"
 
 namespace fw {
 

@@ -4,10 +4,10 @@
 
 #include "framework/core/Exceptions.h"
 #include "framework/gui/DragItem.h"
+#include "framework/gui/DragItemMime_p.h"
+#include "framework/gui/ListModel_p.h"
+#include "framework/gui/ListView_p.h"
 #include "framework/gui/Runtime.h"
-#include "framework/gui/detail/DropSupport.h"
-#include "framework/gui/detail/ListModel.h"
-#include "framework/gui/detail/ListView.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw {

@@ -10,10 +10,10 @@
 
 #include "framework/gui/Application.h"
 #include "framework/gui/EditField.h"
+#include "framework/gui/EditFieldMenu_p.h"
+#include "framework/gui/Menu_p.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
-#include "framework/gui/detail/MenuInstall.h"
-#include "framework/gui/detail/StandardEditItems.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw {

@@ -19,11 +19,11 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/MsgBox.h"
 #include "framework/gui/Application.h"
+#include "framework/gui/InputState_p.h"
+#include "framework/gui/WindowRegistry_p.h"
 #include "framework/gui/detail/EventLoopTurn.h"
-#include "framework/gui/detail/InputState.h"
 #include "framework/gui/detail/Text.h"
 #include "framework/gui/detail/Translations.h"
-#include "framework/gui/detail/WindowRegistry.h"
 
 namespace fw {
 namespace {

@@ -6,8 +6,8 @@
 #include <QStandardPaths>
 
 #include "framework/gui/FolderItem.h"
+#include "framework/gui/Hooks_p.h"
 #include "framework/gui/Window.h"
-#include "framework/gui/detail/HookState.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw {

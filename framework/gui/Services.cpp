@@ -4,9 +4,9 @@
 #include <QUrl>
 
 #include "framework/core/MsgBox.h"
+#include "framework/gui/Hooks_p.h"
+#include "framework/gui/InputState_p.h"
 #include "framework/gui/detail/GuiTexts.h"
-#include "framework/gui/detail/HookState.h"
-#include "framework/gui/detail/InputState.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw {

@@ -9,14 +9,14 @@
 #include "framework/gui/Canvas.h"
 #include "framework/gui/FileType.h"
 #include "framework/gui/FolderItem.h"
+#include "framework/gui/Menu_p.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/StaticText.h"
+#include "framework/gui/WindowRegistry_p.h"
+#include "framework/gui/WindowWidgets_p.h"
 #include "framework/gui/detail/EventLoopTurn.h"
-#include "framework/gui/detail/MenuInstall.h"
 #include "framework/gui/detail/Text.h"
-#include "framework/gui/detail/WindowRegistry.h"
-#include "framework/gui/detail/WindowWidgets.h"
 
 namespace fw {
 

@@ -56,8 +56,8 @@ TEST(RomanRenban, WrittenFormIsTheShortestLetterString) {
 }
 
 TEST(RomanRenban, OneCharacterTables) {
-    const std::string letters = "abcdefghijklmnopqrstuvwxyz";
-    const std::string digits = "0123456789abcdefghijklmnop";
+    constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz";
+    constexpr char digits[] = "0123456789abcdefghijklmnop";
     for (std::int32_t d = 0; d < 26; ++d) {
         const std::string letter(1, letters[d]), digit(1, digits[d]);
         EXPECT_EQ(RomanRenban::MP_ABCTo26n(letter), digit);

@@ -10,8 +10,8 @@
 #include "framework/gui/DragItem.h"
 #include "framework/gui/FileType.h"
 #include "framework/gui/FolderItem.h"
+#include "framework/gui/ListView_p.h"
 #include "framework/gui/Listbox.h"
-#include "framework/gui/detail/ListView.h"
 #include "tests/gui/TestWindow.h"
 
 namespace {

@@ -3,9 +3,9 @@
 
 #include "framework/gui/DragItem.h"
 #include "framework/gui/Graphics.h"
+#include "framework/gui/ListView_p.h"
 #include "framework/gui/Listbox.h"
 #include "framework/gui/Services.h"
-#include "framework/gui/detail/ListView.h"
 #include "tests/gui/TestWindow.h"
 
 namespace {

@@ -126,7 +126,8 @@ TEST_F(WindowTest, PagePanelShowsOnlyTheControlsOfItsPage) {
     });
     for (int page : {2, 0, 1, 1}) {
         panel->SetValue(page);
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(onPage[i]->Widget()->isVisible(), i == page) << page;
+        for (int i = 0; auto* label : onPage)
+            EXPECT_EQ(label->Widget()->isVisible(), i++ == page) << page;
         EXPECT_TRUE(onWindow->Widget()->isVisible());
     }
     // A control hidden by code stays hidden when its page comes back.

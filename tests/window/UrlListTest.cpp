@@ -295,7 +295,7 @@ TEST_F(UrlListTest, DragRowGivesEachSelectedRowAnItemOfItsOwn) {
     EXPECT_EQ(*drag.Items()[1].text, "r0");
     EXPECT_EQ(*drag.Items()[2].text, "r2");
     EXPECT_EQ(*drag.Items()[3].text, "r5");
-    for (int i = 1; i < 4; ++i) {
+    for (std::size_t i = 1; i < 4; ++i) {
         const auto& item = drag.Items()[i];
         EXPECT_EQ(std::vector<int>({item.left, item.top, item.width, item.height}),
                   std::vector<int>({0, 0, 20, 4}));

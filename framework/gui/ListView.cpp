@@ -1,4 +1,4 @@
-#include "framework/gui/detail/ListView.h"
+#include "framework/gui/ListView_p.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -12,10 +12,10 @@
 #include "framework/core/MsgBox.h"
 #include "framework/core/Utf8.h"
 #include "framework/gui/Graphics.h"
+#include "framework/gui/ListModel_p.h"
 #include "framework/gui/Listbox.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/detail/EventLoopTurn.h"
-#include "framework/gui/detail/ListModel.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw::detail {

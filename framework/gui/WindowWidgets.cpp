@@ -1,4 +1,4 @@
-#include "framework/gui/detail/WindowWidgets.h"
+#include "framework/gui/WindowWidgets_p.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -6,11 +6,11 @@
 #include <QMouseEvent>
 
 #include "framework/gui/Control.h"
+#include "framework/gui/DragItemMime_p.h"
 #include "framework/gui/FolderItem.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
-#include "framework/gui/detail/DropSupport.h"
-#include "framework/gui/detail/WindowRegistry.h"
+#include "framework/gui/WindowRegistry_p.h"
 
 namespace fw::detail {
 

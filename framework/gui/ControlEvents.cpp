@@ -1,4 +1,4 @@
-#include "framework/gui/detail/ControlEvents.h"
+#include "framework/gui/ControlEvents_p.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -10,15 +10,15 @@
 #include <QWidget>
 
 #include "framework/gui/Control.h"
+#include "framework/gui/DragItemMime_p.h"
 #include "framework/gui/FileType.h"
 #include "framework/gui/FolderItem.h"
+#include "framework/gui/InputState_p.h"
+#include "framework/gui/ListView_p.h"
 #include "framework/gui/Listbox.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
-#include "framework/gui/detail/DropSupport.h"
-#include "framework/gui/detail/InputState.h"
 #include "framework/gui/detail/Keys.h"
-#include "framework/gui/detail/ListView.h"
 
 namespace fw::detail {
 namespace {

@@ -1,4 +1,4 @@
-#include "framework/gui/detail/ListModel.h"
+#include "framework/gui/ListModel_p.h"
 
 #include <algorithm>
 

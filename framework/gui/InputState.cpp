@@ -1,11 +1,11 @@
-#include "framework/gui/detail/InputState.h"
+#include "framework/gui/InputState_p.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "framework/gui/Menu.h"
-#include "framework/gui/detail/MenuInstall.h"
+#include "framework/gui/Menu_p.h"
 
 namespace fw::detail {
 namespace {

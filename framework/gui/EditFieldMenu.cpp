@@ -1,4 +1,4 @@
-#include "framework/gui/detail/StandardEditItems.h"
+#include "framework/gui/EditFieldMenu_p.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

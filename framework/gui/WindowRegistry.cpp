@@ -1,4 +1,4 @@
-#include "framework/gui/detail/WindowRegistry.h"
+#include "framework/gui/WindowRegistry_p.h"
 
 #include "framework/gui/Window.h"
 

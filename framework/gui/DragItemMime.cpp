@@ -1,4 +1,4 @@
-#include "framework/gui/detail/DropSupport.h"
+#include "framework/gui/DragItemMime_p.h"
 
 #include <QDrag>
 #include <QRegularExpression>
@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "framework/gui/FolderItem.h"
-#include "framework/gui/detail/HookState.h"
+#include "framework/gui/Hooks_p.h"
 #include "framework/gui/detail/Text.h"
 
 namespace fw::detail {

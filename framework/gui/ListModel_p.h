@@ -17,7 +17,10 @@ namespace fw::detail {
 class ListModel : public QAbstractListModel, public PendingWork {
 public:
     int Count() const { return static_cast<int>(lengths_.size()); }
-    std::string_view Row(int row) const { return {arena_.data() + offsets_[row], lengths_[row]}; }
+    std::string_view Row(int row) const {
+        const auto r = static_cast<std::size_t>(row);
+        return {arena_.data() + offsets_[r], lengths_[r]};
+    }
     void Append(std::string_view text);
     void AppendMany(const std::vector<std::string>& texts);
     void Reserve(std::size_t rows, std::size_t bytes);
@@ -29,7 +32,7 @@ public:
     void MoveSelected(int before);
     void Clear();
 
-    bool Selected(int row) const { return selected_[row] != 0; }
+    bool Selected(int row) const { return selected_[static_cast<std::size_t>(row)] != 0; }
     void SetSelected(int row, bool on);
     void SelectRange(int first, int last);
     void ClearSelection();
