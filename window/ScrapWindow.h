@@ -157,6 +157,7 @@ private:
     // ---- URL list, download-list reader and Edit-menu commands ----
 
     void InstallListHandlers();
+    void InstallReaderHandlers();
     void SelectEveryRow();
     void PrintListCount(const SelListBox& list);
     // The count label's text, built in place: it is rewritten for every row added.

@@ -264,6 +264,7 @@ void ScrapWindow::CreateControls0() {
 
     InstallPageHandlers();
     InstallListHandlers();
+    InstallReaderHandlers();
     InstallGeneratorHandlers();
     InstallEditorHandlers();
 }
