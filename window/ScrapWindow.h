@@ -147,7 +147,14 @@ private:
     fw::ControlRef<fw::ContextualMenu> ContextualMenu1;
     fw::ControlRef<fw::BevelButton> BevelButton4;
 
+    // Creates the controls, then gives each page and the window's own controls their places
+    // and settings.
     void CreateControls0();
+    void SetUpListPage();
+    void SetUpEditorPage();
+    void SetUpGeneratorPage();
+    void SetUpPageButtons();
+    void SetUpControlsOutOfView();
 
     // ---- Pages and page buttons ----
 
