@@ -147,7 +147,14 @@ private:
     fw::ControlRef<fw::ContextualMenu> ContextualMenu1;
     fw::ControlRef<fw::BevelButton> BevelButton4;
 
+    // Creates the controls, then gives each page and the window's own controls their places
+    // and settings.
     void CreateControls0();
+    void SetUpListPage();
+    void SetUpEditorPage();
+    void SetUpGeneratorPage();
+    void SetUpPageButtons();
+    void SetUpControlsOutOfView();
 
     // ---- Pages and page buttons ----
 
@@ -157,6 +164,7 @@ private:
     // ---- URL list, download-list reader and Edit-menu commands ----
 
     void InstallListHandlers();
+    void InstallReaderHandlers();
     void SelectEveryRow();
     void PrintListCount(const SelListBox& list);
     // The count label's text, built in place: it is rewritten for every row added.

@@ -1,4 +1,4 @@
-// The main window's 37 controls, in creation order, with their places, edge locks and settings.
+// The main window's 37 controls: created in one order, then placed and set up page by page.
 
 #include "app/MenuNames.h"
 #include "app/Pictures.h"
@@ -32,6 +32,28 @@ struct Place {
     unsigned locks;
     int tabIndex;
     int page;
+};
+
+// The generator's step numbers and captions, created one after the other.
+struct GeneratorLabel {
+    const char* name;
+    Place place;
+    const char* text;
+    const char* font;
+    int size;
+    int align;
+};
+const GeneratorLabel kGeneratorLabels[] = {
+    {"StaticText3", {42, 42, 187, 18, kLeft, 10, 2}, kBeforeLabel, "Osaka", 12, 0},
+    {"StaticText4", {40, 97, 84, 18, kLeft, 13, 2}, kFirstLabel, "Osaka", 12, 0},
+    {"StaticText5", {160, 97, 84, 18, kLeft, 14, 2}, kLastLabel, "Osaka", 12, 0},
+    {"StaticText6", {40, 219, 133, 18, kLeft, 20, 2}, kPatternLabel, "Osaka", 12, 0},
+    {"StaticText7", {42, 155, 187, 18, kLeft, 16, 2}, kAfterLabel, "Osaka", 12, 0},
+    {"StaticText8", {7, 67, 33, 20, kLeft, 11, 2}, kStep1, "System", 0, 1},
+    {"StaticText9", {8, 125, 33, 20, kLeft, 12, 2}, kStep2, "System", 0, 1},
+    {"StaticText10", {7, 180, 33, 20, kLeft, 17, 2}, kStep3, "System", 0, 1},
+    {"StaticText11", {7, 247, 33, 20, kLeft, 19, 2}, kStep4, "System", 0, 1},
+    {"StaticText12", {141, 212, 239, 20, kLeft | kRight, 18, 2}, kArrows, "System", 20, 1},
 };
 
 const fw::Color kBlack = fw::Color::FromHex(0x000000);
@@ -92,13 +114,58 @@ void ScrapWindow::CreateControls() {
 }
 
 void ScrapWindow::CreateControls0() {
-    auto& panel = NewControl(PagePanel1, "PagePanel1");
+    // The order of creation mixes the pages: the controls stack, raise their Open events and go
+    // away in it. Their places and settings follow page by page once every control exists.
+    NewControl(PagePanel1, "PagePanel1");
+    NewControl(ListBox1, "ListBox1");
+    NewControl(StaticText1, "StaticText1");
+    NewControl(EditField2, "EditField2", fw::EditField::Lines::Multi);
+    NewControl(BevelButton3, "BevelButton3");
+    NewControl(PushButton1, "PushButton1");
+    for (const GeneratorLabel& l : kGeneratorLabels) NewControl<fw::StaticText>(l.name);
+    NewControl<fw::Separator>("Separator1");
+    NewControl(allEditfield3, "allEditfield3");
+    NewControl(allEditfield4, "allEditfield4");
+    NewControl(CheckBox1, "CheckBox1");
+    NewControl(allEditfield5, "allEditfield5");
+    NewControl(allEditfield1, "allEditfield1");
+    NewControl(PushButton2, "PushButton2");
+    NewControl(allEditfield2, "allEditfield2");
+    NewControl(BevelButton10, "BevelButton10");
+    NewControl(RadioButton1, "RadioButton1");
+    NewControl<fw::RadioButton>("RadioButton2");
+    NewControl<fw::StaticText>("StaticText13");
+    NewControl(BevelButton11, "BevelButton11");
+    NewControl<fw::StaticText>("StaticText14");
+    NewControl(BevelButton1, "BevelButton1");
+    NewControl(BevelButton2, "BevelButton2");
+    NewControl(EditField1, "EditField1");
+    NewControl(EditCMenu1, "EditCMenu1");
+    NewControl(ContextualMenu1, "ContextualMenu1");
+    NewControl(BevelButton4, "BevelButton4");
+    NewControl<fw::BevelButton>("BevelButton9");
+
+    auto& panel = PagePanel1();
     Put(panel, nullptr, {-1, 36, 523, 325, kAllEdges, 0, kOnWindow});
     panel.SetPageCount(3);
     panel.SetValue(0);
+    SetUpListPage();
+    SetUpEditorPage();
+    SetUpGeneratorPage();
+    SetUpPageButtons();
+    SetUpControlsOutOfView();
 
-    auto& list = NewControl(ListBox1, "ListBox1");
-    Put(list, &panel, {14, 39, 493, 280, kAllEdges, 0, 0});
+    InstallPageHandlers();
+    InstallListHandlers();
+    InstallReaderHandlers();
+    InstallGeneratorHandlers();
+    InstallEditorHandlers();
+}
+
+void ScrapWindow::SetUpListPage() {
+    fw::PagePanel* panel = &PagePanel1();
+    auto& list = ListBox1();
+    Put(list, panel, {14, 39, 493, 280, kAllEdges, 0, 0});
     Font(list, "Osaka", 10);
     list.SetHeading(kListHeading);
     list.SetHasHeading(true);
@@ -110,161 +177,143 @@ void ScrapWindow::CreateControls0() {
     list.SetDefaultRowHeight(-1);
     list.ForcusCheck = false;
 
-    auto& count = NewControl(StaticText1, "StaticText1");
-    Put(count, &panel, {14, 330, 138, 18, kLeft | kRight | kBottom, 2, 0});
+    auto& count = StaticText1();
+    Put(count, panel, {14, 330, 138, 18, kLeft | kRight | kBottom, 2, 0});
     Label(count, kListCount, "Osaka", 10, 0);
 
-    auto& editor = NewControl(EditField2, "EditField2", fw::EditField::Lines::Multi);
-    Put(editor, &panel, {14, 39, 493, 280, kAllEdges, 0, 1});
+    auto& clearList = BevelButton10();
+    clearList.SetIcon(back());
+    Put(clearList, panel, {417, 330, 90, 22, kRight | kBottom, 3, 0});
+    Bevel(clearList, kClearAll, 10, kClearAllHelp, 0, false);
+}
+
+void ScrapWindow::SetUpEditorPage() {
+    fw::PagePanel* panel = &PagePanel1();
+    auto& editor = EditField2();
+    Put(editor, panel, {14, 39, 493, 280, kAllEdges, 0, 1});
     Field(editor, 10);
     editor.URL_OFF = false;
     SelectAllOnMenu(editor);
     editorFill_.emplace(editor);
 
-    auto& save = NewControl(BevelButton3, "BevelButton3");
+    auto& save = BevelButton3();
     save.SetIcon(back());
-    Put(save, &panel, {417, 330, 90, 22, kRight | kBottom, 3, 1});
+    Put(save, panel, {417, 330, 90, 22, kRight | kBottom, 3, 1});
     Bevel(save, kSave, 10, kSaveHelp, 0, false);
 
-    auto& extract = NewControl(PushButton1, "PushButton1");
-    Put(extract, &panel, {14, 330, 79, 20, kLeft | kBottom, 1, 1});
+    auto& extract = PushButton1();
+    Put(extract, panel, {14, 330, 79, 20, kLeft | kBottom, 1, 1});
     extract.SetCaption(kExtract);
     Font(extract, "Osaka", 10);
     extract.SetDefault(false);
     extract.SetCancel(false);
 
-    const struct {
-        const char* name;
-        Place place;
-        const char* text;
-        const char* font;
-        int size;
-        int align;
-    } generatorLabels[] = {
-        {"StaticText3", {42, 42, 187, 18, kLeft, 10, 2}, kBeforeLabel, "Osaka", 12, 0},
-        {"StaticText4", {40, 97, 84, 18, kLeft, 13, 2}, kFirstLabel, "Osaka", 12, 0},
-        {"StaticText5", {160, 97, 84, 18, kLeft, 14, 2}, kLastLabel, "Osaka", 12, 0},
-        {"StaticText6", {40, 219, 133, 18, kLeft, 20, 2}, kPatternLabel, "Osaka", 12, 0},
-        {"StaticText7", {42, 155, 187, 18, kLeft, 16, 2}, kAfterLabel, "Osaka", 12, 0},
-        {"StaticText8", {7, 67, 33, 20, kLeft, 11, 2}, kStep1, "System", 0, 1},
-        {"StaticText9", {8, 125, 33, 20, kLeft, 12, 2}, kStep2, "System", 0, 1},
-        {"StaticText10", {7, 180, 33, 20, kLeft, 17, 2}, kStep3, "System", 0, 1},
-        {"StaticText11", {7, 247, 33, 20, kLeft, 19, 2}, kStep4, "System", 0, 1},
-        {"StaticText12", {141, 212, 239, 20, kLeft | kRight, 18, 2}, kArrows, "System", 20, 1},
-    };
-    for (const auto& l : generatorLabels) {
-        auto* text = NewControl<fw::StaticText>(l.name);
-        Put(*text, &panel, l.place);
-        Label(*text, l.text, l.font, l.size, l.align);
+    auto& clearEditor = BevelButton11();
+    clearEditor.SetIcon(back());
+    Put(clearEditor, panel, {315, 330, 90, 22, kRight | kBottom, 2, 1});
+    Bevel(clearEditor, kClearAll, 10, kClearAllHelp, 0, false);
+}
+
+void ScrapWindow::SetUpGeneratorPage() {
+    fw::PagePanel* panel = &PagePanel1();
+    for (const GeneratorLabel& l : kGeneratorLabels) {
+        auto& text = ControlNamed<fw::StaticText>(l.name);
+        Put(text, panel, l.place);
+        Label(text, l.text, l.font, l.size, l.align);
     }
 
-    auto* dash = NewControl<fw::Separator>("Separator1");
-    Put(*dash, &panel, {130, 123, 23, 18, kLeft, 15, 2});
+    Put(ControlNamed<fw::Separator>("Separator1"), panel, {130, 123, 23, 18, kLeft, 15, 2});
 
-    auto& first = NewControl(allEditfield3, "allEditfield3");
-    Put(first, &panel, {40, 121, 84, 22, kLeft, 2, 2});
+    auto& first = allEditfield3();
+    Put(first, panel, {40, 121, 84, 22, kLeft, 2, 2});
     Field(first, 12);
     SelectAllOnMenu(first);
 
-    auto& last = NewControl(allEditfield4, "allEditfield4");
-    Put(last, &panel, {160, 121, 84, 22, kLeft, 3, 2});
+    auto& last = allEditfield4();
+    Put(last, panel, {160, 121, 84, 22, kLeft, 3, 2});
     Field(last, 12);
     SelectAllOnMenu(last);
 
-    auto& pad = NewControl(CheckBox1, "CheckBox1");
-    Put(pad, &panel, {267, 122, 100, 20, kLeft, 4, 2});
+    auto& pad = CheckBox1();
+    Put(pad, panel, {267, 122, 100, 20, kLeft, 4, 2});
     pad.SetCaption(kPad);
     Font(pad, "Osaka", 12);
     pad.SetHelpTag(kPadHelp);
     pad.SetValue(false);
 
-    auto& after = NewControl(allEditfield5, "allEditfield5");
-    Put(after, &panel, {40, 178, 466, 22, kLeft | kRight, 5, 2});
+    auto& after = allEditfield5();
+    Put(after, panel, {40, 178, 466, 22, kLeft | kRight, 5, 2});
     Field(after, 12);
     SelectAllOnMenu(after);
 
-    auto& pattern = NewControl(allEditfield1, "allEditfield1");
-    Put(pattern, &panel, {40, 243, 466, 22, kLeft | kRight, 6, 2});
+    auto& pattern = allEditfield1();
+    Put(pattern, panel, {40, 243, 466, 22, kLeft | kRight, 6, 2});
     Field(pattern, 12);
     SelectAllOnMenu(pattern);
 
-    auto& generate = NewControl(PushButton2, "PushButton2");
-    Put(generate, &panel, {378, 318, 128, 20, kRight, 9, 2});
+    auto& generate = PushButton2();
+    Put(generate, panel, {378, 318, 128, 20, kRight, 9, 2});
     generate.SetCaption(kGenerate);
     Font(generate, "Osaka", 12);
     generate.SetDefault(true);
     generate.SetCancel(false);
     generate.SetEnabled(false);
 
-    auto& before = NewControl(allEditfield2, "allEditfield2");
-    Put(before, &panel, {40, 63, 466, 22, kLeft | kRight, 1, 2});
+    auto& before = allEditfield2();
+    Put(before, panel, {40, 63, 466, 22, kLeft | kRight, 1, 2});
     Field(before, 12);
     SelectAllOnMenu(before);
 
-    auto& clearList = NewControl(BevelButton10, "BevelButton10");
-    clearList.SetIcon(back());
-    Put(clearList, &panel, {417, 330, 90, 22, kRight | kBottom, 3, 0});
-    Bevel(clearList, kClearAll, 10, kClearAllHelp, 0, false);
-
-    auto& toList = NewControl(RadioButton1, "RadioButton1");
-    Put(toList, &panel, {160, 294, 108, 20, 0, 8, 2});
+    auto& toList = RadioButton1();
+    Put(toList, panel, {160, 294, 108, 20, 0, 8, 2});
     toList.SetCaption(kToURLList);
     Font(toList, "Osaka", 12);
     toList.SetValue(false);
 
-    auto* toEditor = NewControl<fw::RadioButton>("RadioButton2");
-    Put(*toEditor, &panel, {40, 294, 108, 20, 0, 7, 2});
-    toEditor->SetCaption(kToTextEdit);
-    Font(*toEditor, "Osaka", 12);
-    toEditor->SetValue(true);
+    auto& toEditor = ControlNamed<fw::RadioButton>("RadioButton2");
+    Put(toEditor, panel, {40, 294, 108, 20, 0, 7, 2});
+    toEditor.SetCaption(kToTextEdit);
+    Font(toEditor, "Osaka", 12);
+    toEditor.SetValue(true);
 
-    auto* destination = NewControl<fw::StaticText>("StaticText13");
-    Put(*destination, &panel, {40, 271, 133, 18, kLeft, 27, 2});
-    Label(*destination, kDestinationLabel, "Osaka", 12, 0);
+    auto& destination = ControlNamed<fw::StaticText>("StaticText13");
+    Put(destination, panel, {40, 271, 133, 18, kLeft, 27, 2});
+    Label(destination, kDestinationLabel, "Osaka", 12, 0);
 
-    auto& clearEditor = NewControl(BevelButton11, "BevelButton11");
-    clearEditor.SetIcon(back());
-    Put(clearEditor, &panel, {315, 330, 90, 22, kRight | kBottom, 2, 1});
-    Bevel(clearEditor, kClearAll, 10, kClearAllHelp, 0, false);
+    auto& formats = ControlNamed<fw::StaticText>("StaticText14");
+    Put(formats, panel, {267, 97, 239, 18, kLeft | kRight, 29, 2});
+    Label(formats, kFormats, "Osaka", 12, 0);
+}
 
-    auto* formats = NewControl<fw::StaticText>("StaticText14");
-    Put(*formats, &panel, {267, 97, 239, 18, kLeft | kRight, 29, 2});
-    Label(*formats, kFormats, "Osaka", 12, 0);
-
-    auto& listPage = NewControl(BevelButton1, "BevelButton1");
+void ScrapWindow::SetUpPageButtons() {
+    auto& listPage = BevelButton1();
     listPage.SetIcon(back());
-    Put(listPage, &panel, {212, 9, 100, 22, kLeft | kTop, 2, kOnWindow});
+    Put(listPage, nullptr, {212, 9, 100, 22, kLeft | kTop, 2, kOnWindow});
     Bevel(listPage, kPageURLList, 12, kPageURLListHelp, 1, false);
 
-    auto& editorPage = NewControl(BevelButton2, "BevelButton2");
+    auto& editorPage = BevelButton2();
     editorPage.SetIcon(back());
-    Put(editorPage, &panel, {113, 9, 100, 22, kLeft | kTop, 3, kOnWindow});
+    Put(editorPage, nullptr, {113, 9, 100, 22, kLeft | kTop, 3, kOnWindow});
     Bevel(editorPage, kPageTextEdit, 12, kPageTextEditHelp, 1, false);
 
-    // Kept off the visible area: locked to the right edge only, it moves with that edge.
-    auto& memo = NewControl(EditField1, "EditField1");
-    Put(memo, &panel, {592, 20, 239, 22, kRight, 4, kOnWindow});
+    auto& generatorPage = BevelButton4();
+    generatorPage.SetIcon(back2());
+    Put(generatorPage, nullptr, {14, 9, 100, 22, kLeft | kTop, 11, kOnWindow});
+    Bevel(generatorPage, kPageGenerator, 12, kPageGeneratorHelp, 1, true);
+}
+
+// Both start right of the visible area and, locked to the right edge only, move with it.
+void ScrapWindow::SetUpControlsOutOfView() {
+    auto& memo = EditField1();
+    Put(memo, nullptr, {592, 20, 239, 22, kRight, 4, kOnWindow});
     Field(memo, 12);
     memo.SetText(kMemo);
     memo.SetHelpTag(kMemo);
     SelectAllOnMenu(memo);
 
-    NewControl(EditCMenu1, "EditCMenu1");
-    NewControl(ContextualMenu1, "ContextualMenu1");
-
-    auto& generatorPage = NewControl(BevelButton4, "BevelButton4");
-    generatorPage.SetIcon(back2());
-    Put(generatorPage, &panel, {14, 9, 100, 22, kLeft | kTop, 11, kOnWindow});
-    Bevel(generatorPage, kPageGenerator, 12, kPageGeneratorHelp, 1, true);
-
-    // Off the visible area like EditField1, and without a handler.
-    auto* register_ = NewControl<fw::BevelButton>("BevelButton9");
-    register_->SetIcon(back());
-    Put(*register_, &panel, {592, 326, 90, 22, kRight | kBottom, 12, kOnWindow});
-    Bevel(*register_, kRegister, 10, kRegisterHelp, 0, false);
-
-    InstallPageHandlers();
-    InstallListHandlers();
-    InstallGeneratorHandlers();
-    InstallEditorHandlers();
+    // Without a handler.
+    auto& register_ = ControlNamed<fw::BevelButton>("BevelButton9");
+    register_.SetIcon(back());
+    Put(register_, nullptr, {592, 326, 90, 22, kRight | kBottom, 12, kOnWindow});
+    Bevel(register_, kRegister, 10, kRegisterHelp, 0, false);
 }

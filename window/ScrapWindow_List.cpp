@@ -20,18 +20,12 @@ void ScrapWindow::InstallListHandlers() {
     list.OnOpen = [this] { ListBox1_Open(); };
     list.OnMouseDown = [this](int x, int y) { return ListBox1_MouseDown(x, y); };
     list.OnKeyDown = [this](const std::string& key) { return ListBox1_KeyDown(key); };
-    list.OnDropObject = [this](fw::DragItem& obj, int action) { ListBox1_DropObject(obj, action); };
     list.OnDragRow = [this](fw::DragItem& drag, int row) { return ListBox1_DragRow(drag, row); };
     list.OnDragFinished = [this] { ListBox1_DragFinished(); };
     list.OnCellBackgroundPaint = [this](fw::Graphics& g, int row, int column) {
         return ListBox1_CellBackgroundPaint(g, row, column);
     };
     BevelButton10().OnAction = [this] { BevelButton10_Action(); };
-    auto& listPage = BevelButton1();
-    listPage.OnOpen = [this] { BevelButton1_Open(); };
-    listPage.OnDropObject = [this](fw::DragItem& obj, int action) {
-        BevelButton1_DropObject(obj, action);
-    };
     ContextualMenu1().OnAction = [this](const std::string& item) { ContextualMenu1_Action(item); };
 }
 

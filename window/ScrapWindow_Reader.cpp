@@ -42,6 +42,17 @@ void ReadTextItems(fw::DragItem& obj, ScrapWindow& window) {
 
 }  // namespace
 
+void ScrapWindow::InstallReaderHandlers() {
+    ListBox1().OnDropObject = [this](fw::DragItem& obj, int action) {
+        ListBox1_DropObject(obj, action);
+    };
+    auto& listPage = BevelButton1();
+    listPage.OnOpen = [this] { BevelButton1_Open(); };
+    listPage.OnDropObject = [this](fw::DragItem& obj, int action) {
+        BevelButton1_DropObject(obj, action);
+    };
+}
+
 void ScrapWindow::ListBox1_DropObject(fw::DragItem& obj, std::int32_t /*action*/) {
     // Rows of our own drag coming back carry no new text; a file is read all the same.
     if (!p_DragCheck) ReadTextItems(obj, *this);

@@ -5,7 +5,11 @@
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QMainWindow>
+#include <QMargins>
+#include <QRect>
 #include <QWidget>
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,80 +34,45 @@
 namespace {
 
 constexpr int kWindow = -1;
+constexpr int kNotPlaced = -2;
 
-// The main window's controls in creation order, where the window puts them at 519 x 369, the
-// edges each keeps its distance to ("LTRB") and its place in the focus order.
-struct Placed {
-    const char* name;
-    int page;
-    int left, top, width, height;
-    const char* locks;
-    int tabIndex;
+// The main window's controls in creation order.
+const std::vector<std::string> kCreationOrder = {
+    "PagePanel1",    "ListBox1",      "StaticText1",   "EditField2",    "BevelButton3",
+    "PushButton1",   "StaticText3",   "StaticText4",   "StaticText5",   "StaticText6",
+    "StaticText7",   "StaticText8",   "StaticText9",   "StaticText10",  "StaticText11",
+    "StaticText12",  "Separator1",    "allEditfield3", "allEditfield4", "CheckBox1",
+    "allEditfield5", "allEditfield1", "PushButton2",   "allEditfield2", "BevelButton10",
+    "RadioButton1",  "RadioButton2",  "StaticText13",  "BevelButton11", "StaticText14",
+    "BevelButton1",  "BevelButton2",  "EditField1",    "EditCMenu1",    "ContextualMenu1",
+    "BevelButton4",  "BevelButton9"};
+
+// Where they stand, each group in creation order: the pages of PagePanel1, the window itself,
+// and no place at all for the two contextual menus.
+const std::map<int, std::vector<std::string>> kWhere = {
+    {0, {"ListBox1", "StaticText1", "BevelButton10"}},
+    {1, {"EditField2", "BevelButton3", "PushButton1", "BevelButton11"}},
+    {2, {"StaticText3",   "StaticText4",   "StaticText5",   "StaticText6",  "StaticText7",
+         "StaticText8",   "StaticText9",   "StaticText10",  "StaticText11", "StaticText12",
+         "Separator1",    "allEditfield3", "allEditfield4", "CheckBox1",    "allEditfield5",
+         "allEditfield1", "PushButton2",   "allEditfield2", "RadioButton1", "RadioButton2",
+         "StaticText13",  "StaticText14"}},
+    {kWindow,
+     {"PagePanel1", "BevelButton1", "BevelButton2", "EditField1", "BevelButton4", "BevelButton9"}},
+    {kNotPlaced, {"EditCMenu1", "ContextualMenu1"}},
 };
 
-const Placed kControls[] = {
-    {"PagePanel1", kWindow, -1, 36, 523, 325, "LTRB", 0},
-    {"ListBox1", 0, 14, 39, 493, 280, "LTRB", 0},
-    {"StaticText1", 0, 14, 330, 138, 18, "LRB", 2},
-    {"EditField2", 1, 14, 39, 493, 280, "LTRB", 0},
-    {"BevelButton3", 1, 417, 330, 90, 22, "RB", 3},
-    {"PushButton1", 1, 14, 330, 79, 20, "LB", 1},
-    {"StaticText3", 2, 42, 42, 187, 18, "L", 10},
-    {"StaticText4", 2, 40, 97, 84, 18, "L", 13},
-    {"StaticText5", 2, 160, 97, 84, 18, "L", 14},
-    {"StaticText6", 2, 40, 219, 133, 18, "L", 20},
-    {"StaticText7", 2, 42, 155, 187, 18, "L", 16},
-    {"StaticText8", 2, 7, 67, 33, 20, "L", 11},
-    {"StaticText9", 2, 8, 125, 33, 20, "L", 12},
-    {"StaticText10", 2, 7, 180, 33, 20, "L", 17},
-    {"StaticText11", 2, 7, 247, 33, 20, "L", 19},
-    {"StaticText12", 2, 141, 212, 239, 20, "LR", 18},
-    {"Separator1", 2, 130, 123, 23, 18, "L", 15},
-    {"allEditfield3", 2, 40, 121, 84, 22, "L", 2},
-    {"allEditfield4", 2, 160, 121, 84, 22, "L", 3},
-    {"CheckBox1", 2, 267, 122, 100, 20, "L", 4},
-    {"allEditfield5", 2, 40, 178, 466, 22, "LR", 5},
-    {"allEditfield1", 2, 40, 243, 466, 22, "LR", 6},
-    {"PushButton2", 2, 378, 318, 128, 20, "R", 9},
-    {"allEditfield2", 2, 40, 63, 466, 22, "LR", 1},
-    {"BevelButton10", 0, 417, 330, 90, 22, "RB", 3},
-    {"RadioButton1", 2, 160, 294, 108, 20, "", 8},
-    {"RadioButton2", 2, 40, 294, 108, 20, "", 7},
-    {"StaticText13", 2, 40, 271, 133, 18, "L", 27},
-    {"BevelButton11", 1, 315, 330, 90, 22, "RB", 2},
-    {"StaticText14", 2, 267, 97, 239, 18, "LR", 29},
-    {"BevelButton1", kWindow, 212, 9, 100, 22, "LT", 2},
-    {"BevelButton2", kWindow, 113, 9, 100, 22, "LT", 3},
-    {"EditField1", kWindow, 592, 20, 239, 22, "R", 4},
-    {"EditCMenu1", kWindow, 0, 0, 0, 0, nullptr, 0},
-    {"ContextualMenu1", kWindow, 0, 0, 0, 0, nullptr, 0},
-    {"BevelButton4", kWindow, 14, 9, 100, 22, "LT", 11},
-    {"BevelButton9", kWindow, 592, 326, 90, 22, "RB", 12},
-};
-
-bool Has(const char* locks, char edge) {
-    return std::string(locks).find(edge) != std::string::npos;
+std::vector<fw::RectControl*> Placed(const fw::Window& w) {
+    std::vector<fw::RectControl*> placed;
+    for (const auto& c : w.Controls()) {
+        if (auto* rect = dynamic_cast<fw::RectControl*>(c.get())) placed.push_back(rect);
+    }
+    return placed;
 }
 
-// Where the edge locks put a control when the window's content area changes by dw x dh.
-QRect Expected(const Placed& p, int dw, int dh) {
-    int left = p.left, top = p.top, width = p.width, height = p.height;
-    if (Has(p.locks, 'R')) {
-        if (Has(p.locks, 'L'))
-            width += dw;
-        else
-            left += dw;
-    }
-    if (Has(p.locks, 'B')) {
-        if (Has(p.locks, 'T'))
-            height += dh;
-        else
-            top += dh;
-    }
-    return {left, top, width, height};
+QRect Bounds(const fw::RectControl& c) {
+    return {c.Left(), c.Top(), c.Width(), c.Height()};
 }
-
-using ScrapWindowLayout = ShellTest;
 
 // The control's place as the toolkit shows it, in the content area's coordinates.
 QRect OnScreen(fw::Window& w, const fw::RectControl& c) {
@@ -111,24 +80,39 @@ QRect OnScreen(fw::Window& w, const fw::RectControl& c) {
     return {widget->mapTo(w.Content(), QPoint(0, 0)), widget->size()};
 }
 
-void ExpectEveryControlWhereItsLocksPutIt(ScrapWindow& w, int width, int height) {
-    ASSERT_EQ(w.Width(), width);
-    ASSERT_EQ(w.Height(), height);
-    for (const Placed& p : kControls) {
-        if (!p.locks) continue;
-        SCOPED_TRACE(p.name);
-        auto& c = w.ControlNamed<fw::RectControl>(p.name);
-        const QRect expected = Expected(p, width - 519, height - 369);
-        EXPECT_EQ(QRect(c.Left(), c.Top(), c.Width(), c.Height()), expected);
-        // Controls of hidden pages and the panel itself are checked where they stand, shown or not.
-        EXPECT_EQ(OnScreen(w, c), expected);
-    }
-    // The memo field and the registration button never come into view.
-    for (const char* outside : {"EditField1", "BevelButton9"}) {
-        SCOPED_TRACE(outside);
-        EXPECT_GE(w.ControlNamed<fw::RectControl>(outside).Left(), width);
+// Where the edge locks put a control that stood at r once the content area has changed by
+// dw x dh: locked right it follows the right edge, stretching when also locked left; the same
+// for the bottom; otherwise it stays.
+QRect Locked(const fw::RectControl& c, QRect r, int dw, int dh) {
+    if (c.LockRight()) r.adjust(c.LockLeft() ? 0 : dw, 0, dw, 0);
+    if (c.LockBottom()) r.adjust(0, c.LockTop() ? 0 : dh, 0, dh);
+    return r;
+}
+
+// Every control inside the window, one on a page inside the panel too (the panel itself
+// overhangs the window's sides a little); the memo field and the registration button wholly
+// right of it.
+void ExpectEveryControlInside(fw::Window& w) {
+    const QRect window(0, 0, w.Width(), w.Height());
+    const QRect panel = Bounds(w.ControlNamed<fw::PagePanel>("PagePanel1")) & window;
+    for (fw::RectControl* c : Placed(w)) {
+        SCOPED_TRACE(c->Name());
+        if (c->Name() == "PagePanel1") continue;
+        if (c->Name() == "EditField1" || c->Name() == "BevelButton9") {
+            EXPECT_GE(c->Left(), w.Width());
+        } else {
+            EXPECT_TRUE((c->Panel() ? panel : window).contains(Bounds(*c)));
+        }
     }
 }
+
+// Whether a comes before b as the eye reads: a row above, or further left in the same row.
+bool ReadsBefore(const QRect& a, const QRect& b) {
+    if (a.top() + a.height() <= b.top()) return true;
+    return a.top() < b.top() + b.height() && a.left() < b.left();
+}
+
+using ScrapWindowLayout = ShellTest;
 
 }  // namespace
 
@@ -148,30 +132,90 @@ TEST_F(ScrapWindowLayout, HasItsSettings) {
 }
 
 TEST_F(ScrapWindowLayout, CreatesTheThirtySevenControlsInOrderOnTheirPages) {
-    const auto& controls = window->Controls();
-    ASSERT_EQ(controls.size(), std::size(kControls));
     auto& panel = window->ControlNamed<fw::PagePanel>("PagePanel1");
     EXPECT_EQ(panel.PageCount(), 3);
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const Placed& p = kControls[i];
-        SCOPED_TRACE(p.name);
-        EXPECT_EQ(controls[i]->Name(), p.name);
-        auto* rect = dynamic_cast<fw::RectControl*>(controls[i].get());
-        if (!p.locks) {
-            EXPECT_EQ(rect, nullptr);
-            continue;
+    std::vector<std::string> order;
+    std::map<int, std::vector<std::string>> where;
+    for (const auto& control : window->Controls()) {
+        order.push_back(control->Name());
+        auto* rect = dynamic_cast<fw::RectControl*>(control.get());
+        if (rect && rect->Panel()) {
+            EXPECT_EQ(rect->Panel(), &panel) << rect->Name();
         }
-        ASSERT_NE(rect, nullptr);
-        EXPECT_EQ(rect->LockLeft(), Has(p.locks, 'L'));
-        EXPECT_EQ(rect->LockTop(), Has(p.locks, 'T'));
-        EXPECT_EQ(rect->LockRight(), Has(p.locks, 'R'));
-        EXPECT_EQ(rect->LockBottom(), Has(p.locks, 'B'));
-        EXPECT_EQ(rect->TabIndex(), p.tabIndex);
-        if (p.page == kWindow) {
-            EXPECT_EQ(rect->Panel(), nullptr);
-        } else {
-            EXPECT_EQ(rect->Panel(), &panel);
-            EXPECT_EQ(rect->PanelIndex(), p.page);
+        const int page = !rect ? kNotPlaced : rect->Panel() ? rect->PanelIndex() : kWindow;
+        where[page].push_back(control->Name());
+    }
+    EXPECT_EQ(order, kCreationOrder);
+    EXPECT_EQ(where, kWhere);
+}
+
+// From the opening size to the minimum, below it (the window stops at the minimum), larger
+// and back: the locked controls follow the edges, the others keep their places, every control
+// stays inside the window and the toolkit shows each where the control says it is, the
+// controls of hidden pages included.
+TEST_F(ScrapWindowLayout, TheEdgeLocksKeepEveryControlInsideAtEverySize) {
+    const std::vector<fw::RectControl*> placed = Placed(*window);
+    std::vector<QRect> opening;
+    for (fw::RectControl* c : placed) opening.push_back(Bounds(*c));
+    ExpectEveryControlInside(*window);
+    // The list and the editor fill their pages: their margins to the panel never change.
+    const auto margins = [&](const char* name) {
+        const QRect page = Bounds(window->ControlNamed<fw::PagePanel>("PagePanel1"));
+        const QRect field = Bounds(window->ControlNamed<fw::RectControl>(name));
+        return QMargins(field.left() - page.left(), field.top() - page.top(),
+                        page.right() - field.right(), page.bottom() - field.bottom());
+    };
+    const QMargins listMargins = margins("ListBox1"), editorMargins = margins("EditField2");
+
+    const struct {
+        int width, height, shownWidth, shownHeight;
+    } sizes[] = {
+        {400, 350, 400, 350}, {300, 200, 400, 350}, {800, 600, 800, 600}, {519, 369, 519, 369}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(testing::Message() << size.width << " x " << size.height);
+        window->SetSize(size.width, size.height);
+        fwtest::ProcessEvents();
+        ASSERT_EQ(window->Width(), size.shownWidth);
+        ASSERT_EQ(window->Height(), size.shownHeight);
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            SCOPED_TRACE(placed[i]->Name());
+            const QRect expected =
+                Locked(*placed[i], opening[i], size.shownWidth - 519, size.shownHeight - 369);
+            EXPECT_EQ(Bounds(*placed[i]), expected);
+            EXPECT_EQ(OnScreen(*window, *placed[i]), expected);
+        }
+        ExpectEveryControlInside(*window);
+        EXPECT_EQ(margins("ListBox1"), listMargins);
+        EXPECT_EQ(margins("EditField2"), editorMargins);
+    }
+}
+
+// On the window and on each page no two controls share a tab index, and the controls the
+// keyboard can reach come in it as the eye reads them: row by row from the top, left to right
+// within a row.
+TEST_F(ScrapWindowLayout, TabIndicesAreUniqueAndInReadingOrderOnEachPage) {
+    std::map<int, std::vector<fw::RectControl*>> pages;
+    for (fw::RectControl* c : Placed(*window))
+        pages[c->Panel() ? c->PanelIndex() : kWindow].push_back(c);
+    const QRect content(0, 0, window->Width(), window->Height());
+    for (auto& [page, controls] : pages) {
+        SCOPED_TRACE(page);
+        std::stable_sort(controls.begin(), controls.end(),
+                         [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
+        const fw::RectControl* previous = nullptr;
+        const fw::RectControl* reachable = nullptr;
+        for (const fw::RectControl* c : controls) {
+            if (previous) {
+                EXPECT_NE(previous->TabIndex(), c->TabIndex())
+                    << previous->Name() << ", " << c->Name();
+            }
+            previous = c;
+            if (!c->TakesFocus() || !content.contains(Bounds(*c))) continue;
+            if (reachable) {
+                EXPECT_TRUE(ReadsBefore(Bounds(*reachable), Bounds(*c)))
+                    << reachable->Name() << " before " << c->Name();
+            }
+            reachable = c;
         }
     }
 }
@@ -206,28 +250,6 @@ TEST_F(ScrapWindowLayout, ControlsAreOfTheirClasses) {
         SCOPED_TRACE(c.name);
         EXPECT_TRUE(c.is(window->FindControl(c.name)));
     }
-}
-
-TEST_F(ScrapWindowLayout, AtItsOpeningSizeEveryControlStandsInPlace) {
-    ExpectEveryControlWhereItsLocksPutIt(*window, 519, 369);
-}
-
-TEST_F(ScrapWindowLayout, AtItsMinimumSizeTheLocksMoveAndStretchTheControls) {
-    window->SetSize(400, 350);
-    fwtest::ProcessEvents();
-    ExpectEveryControlWhereItsLocksPutIt(*window, 400, 350);
-}
-
-TEST_F(ScrapWindowLayout, CannotBeMadeSmallerThanItsMinimum) {
-    window->SetSize(300, 200);
-    fwtest::ProcessEvents();
-    ExpectEveryControlWhereItsLocksPutIt(*window, 400, 350);
-}
-
-TEST_F(ScrapWindowLayout, AtALargerSizeTheOffscreenControlsStayOutside) {
-    window->SetSize(800, 600);
-    fwtest::ProcessEvents();
-    ExpectEveryControlWhereItsLocksPutIt(*window, 800, 600);
 }
 
 // Captions, fonts and help tags. Osaka is the installed Japanese font at the given pixel size.
