@@ -35,6 +35,11 @@ bool IsPrivateToGui(const std::string& header) {
            (header.starts_with("framework/gui/detail/") || header.ends_with("_p.h"));
 }
 
+bool IsProjectHeader(const std::string& header) {
+    return std::ranges::any_of(kLayers,
+                               [&](const Layer& l) { return header.starts_with(l.folder); });
+}
+
 std::string Joined(const std::vector<std::string_view>& folders) {
     std::string joined;
     for (auto folder : folders) joined += (joined.empty() ? "" : ", ") + std::string(folder);
@@ -43,7 +48,8 @@ std::string Joined(const std::vector<std::string_view>& folders) {
 
 TEST(Layers, IncludesPointDownTheLayers) {
     const fs::path root = PAVRINE_SOURCE_DIR;
-    const std::regex include(R"re(^\s*#\s*include\s*"([^"]+)")re");
+    // Project headers written in angle brackets count too; system and Qt headers do not.
+    const std::regex include(R"re(^\s*#\s*include\s*(?:"([^"]+)"|<([^>]+)>))re");
     int read = 0;
     for (const auto& layer : kLayers) {
         for (const auto& entry : fs::recursive_directory_iterator(root / layer.folder)) {
@@ -55,8 +61,10 @@ TEST(Layers, IncludesPointDownTheLayers) {
             std::smatch match;
             for (int number = 1; std::getline(in, line); ++number) {
                 if (!std::regex_search(line, match, include)) continue;
+                const bool quoted = match[1].matched;
+                const std::string header = quoted ? match[1] : match[2];
+                if (!quoted && !IsProjectHeader(header)) continue;
                 ++read;
-                const std::string header = match[1];
                 const bool allowed = std::ranges::any_of(
                     layer.mayInclude, [&](auto folder) { return header.starts_with(folder); });
                 if (!allowed) {
