@@ -24,4 +24,10 @@ bool MenuHandlerTable::Has(const std::string& itemName) const {
     return false;
 }
 
+std::vector<std::string> MenuHandlerTable::Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : handlers_) names.push_back(entry.first);
+    return names;
+}
+
 }  // namespace fw

@@ -17,6 +17,8 @@ public:
     // Calls the handlers bound under the name, in binding order, until one returns true.
     bool Run(const std::string& itemName) const;
     bool Has(const std::string& itemName) const;
+    // The names bound, in binding order, once each as bound.
+    std::vector<std::string> Names() const;
 
 private:
     std::vector<std::pair<std::string, MenuHandler>> handlers_;
