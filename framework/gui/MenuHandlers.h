@@ -17,7 +17,7 @@ public:
     // Calls the handlers bound under the name, in binding order, until one returns true.
     bool Run(const std::string& itemName) const;
     bool Has(const std::string& itemName) const;
-    // The names bound, in binding order, once each as bound.
+    // The name of every binding, in binding order: a name bound twice comes twice.
     std::vector<std::string> Names() const;
 
 private:
