@@ -194,6 +194,9 @@ TEST_F(EditFieldTest, TextIsReadAndCopiedAsTheFieldHoldsIt) {
         clipboard->clear();
         c.field->LineWidget() ? c.field->LineWidget()->copy() : c.field->PlainWidget()->copy();
         EXPECT_EQ(clipboard->text(), c.pasted);
+        // The paste, lines and all, is one step to undo.
+        c.field->LineWidget() ? c.field->LineWidget()->undo() : c.field->PlainWidget()->undo();
+        EXPECT_EQ(c.field->Text(), "");
     }
 }
 
