@@ -108,6 +108,9 @@ public:
     void AcceptFileDrop(const std::string& fileTypeName);
     bool AcceptsTextDrop() const { return acceptText_; }
     const std::vector<std::string>& AcceptedFileTypes() const { return fileTypes_; }
+    // Whether the control declared any drops: then a drop over it is its own to take or refuse,
+    // and neither its widget nor the window behind it takes what it refuses.
+    bool DeclaresDrops() const { return acceptText_ || !fileTypes_.empty(); }
     // Whether a drop on the control also offers the files its window accepts: a control that
     // shows content takes them (a file dropped over a list reaches the list); a button takes
     // only what it accepts itself.

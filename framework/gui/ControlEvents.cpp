@@ -73,7 +73,7 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Drop:
             // Controls that declared no drops keep what their widget does by itself (a text
             // field takes dropped text).
-            if (!control_.AcceptsTextDrop() && control_.AcceptedFileTypes().empty()) return false;
+            if (!control_.DeclaresDrops()) return false;
             return Drag(event);
         default:
             return false;

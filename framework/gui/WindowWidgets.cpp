@@ -50,8 +50,7 @@ bool OverControlTakingDrops(const Window& window, const QWidget& content, QPoint
     for (const QWidget* w = content.childAt(at); w && w != &content; w = w->parentWidget()) {
         for (const auto& control : window.Controls()) {
             const auto* rect = dynamic_cast<const RectControl*>(control.get());
-            if (rect && rect->Widget() == w)
-                return rect->AcceptsTextDrop() || !rect->AcceptedFileTypes().empty();
+            if (rect && rect->Widget() == w) return rect->DeclaresDrops();
         }
     }
     return false;
