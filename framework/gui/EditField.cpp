@@ -53,10 +53,9 @@ EditField::EditField(Window& owner, Lines lines) : RectControl(owner) {
         plain_->setTabChangesFocus(true);
         SetWidget(plain_, plain_->viewport());
     } else {
-        auto* line = new detail::LineEdit;
-        line->quiet = &settingText_;
-        line->setMaxLength(kNoLimit);
-        line_ = line;
+        line_ = new detail::LineEdit;
+        line_->quiet = &settingText_;
+        line_->setMaxLength(kNoLimit);
         SetWidget(line_);
     }
     Connect();
@@ -157,18 +156,7 @@ void EditField::AppendText(const std::string& text) {
     settingText_ = true;
     // The selection is kept in Qt's own positions: nothing here costs more than the piece.
     if (line_) {
-        const int cursor = line_->cursorPosition();
-        const int from = line_->selectionStart();
-        const int length = static_cast<int>(line_->selectedText().size());
-        line_->setText(line_->text() + qtext);
-        if (from >= 0 && length > 0) {
-            if (cursor == from)
-                line_->setSelection(from + length, -length);
-            else
-                line_->setSelection(from, length);
-        } else {
-            line_->setCursorPosition(cursor);
-        }
+        line_->KeepSelection([&] { line_->setText(line_->text() + qtext); });
     } else {
         DeliverPendingResize();
         plain_->Append(qtext);
@@ -217,9 +205,7 @@ int EditField::SelStart() const {
 int EditField::SelLength() const {
     if (line_) {
         if (!line_->hasSelectedText()) return 0;
-        const int start = line_->selectionStart();
-        return ToCharacters(start + static_cast<int>(line_->selectedText().size())) -
-               ToCharacters(start);
+        return ToCharacters(line_->selectionEnd()) - ToCharacters(line_->selectionStart());
     }
     const QTextCursor cursor = plain_->textCursor();
     return ToCharacters(cursor.selectionEnd()) - ToCharacters(cursor.selectionStart());
@@ -344,6 +330,10 @@ void EditField::SetLimitText(int characters) {
 void EditField::Detach() {
     RectControl::Detach();
     if (plain_) plain_->document()->blockSignals(true);
+}
+
+QLineEdit* EditField::LineWidget() const {
+    return line_;
 }
 
 QPlainTextEdit* EditField::PlainWidget() const {

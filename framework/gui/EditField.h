@@ -12,8 +12,9 @@ class QPlainTextEdit;
 namespace fw {
 
 namespace detail {
+class LineEdit;
 class PlainEdit;
-}
+}  // namespace detail
 
 // A text field, single- or multi-line (fixed when it is made). Text is UTF-8 with the
 // system's line ends (CR); selections and carets count characters (code points) from 0.
@@ -78,7 +79,7 @@ public:
     bool HandleUnconsumedKey(const std::string& key) override;
     void Detach() override;
 
-    QLineEdit* LineWidget() const { return line_; }
+    QLineEdit* LineWidget() const;
     QPlainTextEdit* PlainWidget() const;
 
 private:
@@ -88,7 +89,7 @@ private:
     int ToCharacters(int utf16) const;
     int ToUtf16(int characters) const;
 
-    QLineEdit* line_ = nullptr;
+    detail::LineEdit* line_ = nullptr;
     detail::PlainEdit* plain_ = nullptr;
     bool settingText_ = false;
     bool astral_ = false;        // the multi-line text holds a character outside the BMP

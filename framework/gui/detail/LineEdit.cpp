@@ -127,19 +127,18 @@ void LineEdit::focusInEvent(QFocusEvent* event) {
 void LineEdit::focusOutEvent(QFocusEvent* event) {
     // A context menu borrows the focus for the selection it acts on.
     if (event->reason() != Qt::PopupFocusReason) focused_ = false;
-    const int start = selectionStart();
-    const int length = static_cast<int>(selectedText().size());
-    const int cursor = cursorPosition();
     *quiet = true;
-    QLineEdit::focusOutEvent(event);
-    if (start >= 0 && length > 0) {
-        // Puts the cursor back on the side it stood.
-        if (cursor == start)
-            setSelection(start + length, -length);
-        else
-            setSelection(start, length);
-    }
+    KeepSelection([&] { QLineEdit::focusOutEvent(event); });
     *quiet = false;
+}
+
+void LineEdit::RestoreSelection(int start, int length, int cursor) {
+    if (start < 0 || length <= 0)
+        setCursorPosition(cursor);
+    else if (cursor == start)
+        setSelection(start + length, -length);
+    else
+        setSelection(start, length);
 }
 
 void LineEdit::dragEnterEvent(QDragEnterEvent* event) {

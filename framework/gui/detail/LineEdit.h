@@ -14,6 +14,17 @@ public:
     // Set while the widget restores its own selection, so that the field hears nothing of it.
     bool* quiet = nullptr;
 
+    // Runs `change` (which may drop the selection or set the text, keeping the positions valid),
+    // then puts the selection back with the cursor on the side it stood, or else the caret.
+    template <class Change>
+    void KeepSelection(Change&& change) {
+        const int start = selectionStart();
+        const int length = selectionLength();
+        const int cursor = cursorPosition();
+        change();
+        RestoreSelection(start, length, cursor);
+    }
+
 protected:
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -24,6 +35,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void RestoreSelection(int start, int length, int cursor);
+
     bool focused_ = false;   // has the focus, or lends it to a popup
     bool dragOver_ = false;  // a drag shows where its text would go
 };
