@@ -105,18 +105,16 @@ std::string MG_MakeRenbanList(const std::string& pattern, std::vector<std::strin
             ReportRefusal(forecast);
             return "";
         }
-        const auto appended = [&](std::size_t stage) {
-            return stage < forecast.appended.size() ? forecast.appended[stage] : 0;
-        };
 
         const auto spec = renban::ReadFirstRange(pattern, true, pad);
-        list.reserve(list.size() + static_cast<std::size_t>(appended(0)));
+        list.reserve(list.size() + static_cast<std::size_t>(forecast.AppendedAt(0)));
         renban::AppendRange(list, spec);
 
         // A pass reports its own failures; what the turn between two passes raises is the
         // call's, like that of the first range.
         for (std::int32_t p = 0; passes > 1 && p < passes; ++p) {
-            const PassEnd end = RunPass(list, pad, appended(static_cast<std::size_t>(p) + 1));
+            const PassEnd end =
+                RunPass(list, pad, forecast.AppendedAt(static_cast<std::size_t>(p) + 1));
             // A pass that found no brackets leaves the list as it was, and so would every later
             // one. A failed pass ends the call with its one message: the next pass would meet
             // the same entry again and show the box again, once per bracket.
@@ -135,7 +133,7 @@ void MP_MakeRenbanList(std::vector<std::string>& list, bool pad) {
         ReportRefusal(forecast);
         return;
     }
-    RunPass(list, pad, forecast.appended.empty() ? 0 : forecast.appended.front());
+    RunPass(list, pad, forecast.AppendedAt(0));
 }
 
 }  // namespace myglobal

@@ -23,6 +23,11 @@ struct Forecast {
     // first range's.
     std::optional<std::string> refusal;
     bool refusedInPass = false;
+
+    // The entries appended at `stage` (0 the first range, then the passes); none beyond the last.
+    std::int64_t AppendedAt(std::size_t stage) const {
+        return stage < appended.size() ? appended[stage] : 0;
+    }
 };
 
 // A call of MG_MakeRenbanList: the first range of `pattern`, read with lower-casing, then

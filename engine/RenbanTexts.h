@@ -16,27 +16,27 @@ inline std::string Figure(std::int64_t n, const char* unit) {
     return std::to_string(n) + " " + unit + (n == renban::kUncounted ? "以上" : "");
 }
 
+// `what` has come to `n` `unit`s, over the cap of one call.
+inline std::string OverCap(const char* what, std::int64_t n, std::int64_t cap, const char* unit) {
+    return what + Figure(n, unit) + "になり、1 回の展開で作れる上限の " + std::to_string(cap) +
+           " " + unit + "を超えるため、中止しました。";
+}
+
 inline std::string TooManyEntries(std::int64_t count) {
-    return "展開すると " + Figure(count, "件") + "になり、1 回の展開で作れる上限の " +
-           std::to_string(kMaxRenbanEntries) + " 件を超えるため、中止しました。";
+    return OverCap("展開すると ", count, kMaxRenbanEntries, "件");
 }
 
 inline std::string TooManyBytes(std::int64_t bytes) {
-    return "展開すると URL の合計が " + Figure(bytes, "バイト") +
-           "になり、1 回の展開で作れる上限の " + std::to_string(kMaxRenbanBytes) +
-           " バイトを超えるため、中止しました。";
+    return OverCap("展開すると URL の合計が ", bytes, kMaxRenbanBytes, "バイト");
 }
 
 inline std::string TooManyEntriesOnTheWay(std::int64_t count) {
-    return "展開の途中で作っては置き換える URL が " + Figure(count, "件") +
-           "になり、1 回の展開で作れる上限の " + std::to_string(kMaxRenbanEntries) +
-           " 件を超えるため、中止しました。";
+    return OverCap("展開の途中で作っては置き換える URL が ", count, kMaxRenbanEntries, "件");
 }
 
 inline std::string TooManyBytesOnTheWay(std::int64_t bytes) {
-    return "展開の途中で作っては置き換える URL の合計が " + Figure(bytes, "バイト") +
-           "になり、1 回の展開で作れる上限の " + std::to_string(kMaxRenbanBytes) +
-           " バイトを超えるため、中止しました。";
+    return OverCap("展開の途中で作っては置き換える URL の合計が ", bytes, kMaxRenbanBytes,
+                   "バイト");
 }
 
 inline std::string EntryTooLong() {
