@@ -7,12 +7,22 @@
 #include "framework/gui/detail/Text.h"
 
 namespace fw::detail {
+namespace {
+
+// Makes room for `more` elements. Grows by half rather than doubling, which keeps the spare room
+// of a large list small, and never by less: a reservation made for every few rows added would
+// otherwise move the whole list each time.
+template <class Container>
+void ReserveMore(Container& store, std::size_t more) {
+    if (store.size() + more > store.capacity())
+        store.reserve(std::max(store.size() + more, store.capacity() * 3 / 2));
+}
+
+}  // namespace
 
 void ListModel::Store(std::string_view text, std::uint64_t& offset, std::uint32_t& length) {
     if (text.size() > UINT32_MAX) throw OutOfBoundsException("row text too long");
-    // Grows by half rather than doubling, which keeps the spare room of a large list small.
-    if (arena_.size() + text.size() > arena_.capacity())
-        arena_.reserve(std::max(arena_.size() + text.size(), arena_.capacity() * 3 / 2));
+    ReserveMore(arena_, text.size());
     offset = arena_.size();
     length = static_cast<std::uint32_t>(text.size());
     arena_.append(text);
@@ -33,10 +43,10 @@ void ListModel::Append(std::string_view text) {
 }
 
 void ListModel::Reserve(std::size_t rows, std::size_t bytes) {
-    arena_.reserve(arena_.size() + bytes);
-    offsets_.reserve(offsets_.size() + rows);
-    lengths_.reserve(lengths_.size() + rows);
-    selected_.reserve(selected_.size() + rows);
+    ReserveMore(arena_, bytes);
+    ReserveMore(offsets_, rows);
+    ReserveMore(lengths_, rows);
+    ReserveMore(selected_, rows);
 }
 
 void ListModel::AppendMany(const std::vector<std::string>& texts) {
