@@ -25,6 +25,7 @@ class ContextualMenu;
 class PagePanel;
 class PushButton;
 class RadioButton;
+class Separator;
 class StaticText;
 }  // namespace fw
 
@@ -121,8 +122,7 @@ public:
     bool EditField1_MouseDown(std::int32_t x, std::int32_t y);
 
 private:
-    // ---- Controls that the window's code uses, in creation order; the generator's labels,
-    //      Separator1, RadioButton2 and BevelButton9 are created without one ----
+    // ---- Controls, in creation order ----
 
     fw::ControlRef<fw::PagePanel> PagePanel1;
     fw::ControlRef<SelListBox> ListBox1;
@@ -130,6 +130,17 @@ private:
     fw::ControlRef<urlEditfield> EditField2;
     fw::ControlRef<fw::BevelButton> BevelButton3;
     fw::ControlRef<fw::PushButton> PushButton1;
+    fw::ControlRef<fw::StaticText> StaticText3;
+    fw::ControlRef<fw::StaticText> StaticText4;
+    fw::ControlRef<fw::StaticText> StaticText5;
+    fw::ControlRef<fw::StaticText> StaticText6;
+    fw::ControlRef<fw::StaticText> StaticText7;
+    fw::ControlRef<fw::StaticText> StaticText8;
+    fw::ControlRef<fw::StaticText> StaticText9;
+    fw::ControlRef<fw::StaticText> StaticText10;
+    fw::ControlRef<fw::StaticText> StaticText11;
+    fw::ControlRef<fw::StaticText> StaticText12;
+    fw::ControlRef<fw::Separator> Separator1;
     fw::ControlRef<allEditfield> allEditfield3;
     fw::ControlRef<allEditfield> allEditfield4;
     fw::ControlRef<fw::CheckBox> CheckBox1;
@@ -139,13 +150,21 @@ private:
     fw::ControlRef<allEditfield> allEditfield2;
     fw::ControlRef<fw::BevelButton> BevelButton10;
     fw::ControlRef<fw::RadioButton> RadioButton1;
+    fw::ControlRef<fw::RadioButton> RadioButton2;
+    fw::ControlRef<fw::StaticText> StaticText13;
     fw::ControlRef<fw::BevelButton> BevelButton11;
+    fw::ControlRef<fw::StaticText> StaticText14;
     fw::ControlRef<fw::BevelButton> BevelButton1;
     fw::ControlRef<fw::BevelButton> BevelButton2;
     fw::ControlRef<allEditfield> EditField1;
     fw::ControlRef<EditCMenu> EditCMenu1;
     fw::ControlRef<fw::ContextualMenu> ContextualMenu1;
     fw::ControlRef<fw::BevelButton> BevelButton4;
+    fw::ControlRef<fw::BevelButton> BevelButton9;
+
+    // The generator's step numbers and captions, created and set up from one table.
+    struct GeneratorLabel;
+    static const GeneratorLabel kGeneratorLabels[];
 
     // Creates the controls, then gives each page and the window's own controls their places
     // and settings.

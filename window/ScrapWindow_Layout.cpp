@@ -34,28 +34,6 @@ struct Place {
     int page;
 };
 
-// The generator's step numbers and captions, created one after the other.
-struct GeneratorLabel {
-    const char* name;
-    Place place;
-    const char* text;
-    const char* font;
-    int size;
-    int align;
-};
-const GeneratorLabel kGeneratorLabels[] = {
-    {"StaticText3", {42, 42, 187, 18, kLeft, 10, 2}, kBeforeLabel, "Osaka", 12, 0},
-    {"StaticText4", {40, 97, 84, 18, kLeft, 13, 2}, kFirstLabel, "Osaka", 12, 0},
-    {"StaticText5", {160, 97, 84, 18, kLeft, 14, 2}, kLastLabel, "Osaka", 12, 0},
-    {"StaticText6", {40, 219, 133, 18, kLeft, 20, 2}, kPatternLabel, "Osaka", 12, 0},
-    {"StaticText7", {42, 155, 187, 18, kLeft, 16, 2}, kAfterLabel, "Osaka", 12, 0},
-    {"StaticText8", {7, 67, 33, 20, kLeft, 11, 2}, kStep1, "System", 0, 1},
-    {"StaticText9", {8, 125, 33, 20, kLeft, 12, 2}, kStep2, "System", 0, 1},
-    {"StaticText10", {7, 180, 33, 20, kLeft, 17, 2}, kStep3, "System", 0, 1},
-    {"StaticText11", {7, 247, 33, 20, kLeft, 19, 2}, kStep4, "System", 0, 1},
-    {"StaticText12", {141, 212, 239, 20, kLeft | kRight, 18, 2}, kArrows, "System", 20, 1},
-};
-
 const fw::Color kBlack = fw::Color::FromHex(0x000000);
 const fw::Color kWhite = fw::Color::FromHex(0xFFFFFF);
 
@@ -109,6 +87,40 @@ void SelectAllOnMenu(allEditfield& f) {
 
 }  // namespace
 
+struct ScrapWindow::GeneratorLabel {
+    fw::ControlRef<fw::StaticText> ScrapWindow::*control;
+    const char* name;
+    Place place;
+    const char* text;
+    const char* font;
+    int size;
+    int align;
+};
+// clang-format off
+const ScrapWindow::GeneratorLabel ScrapWindow::kGeneratorLabels[] = {
+    {&ScrapWindow::StaticText3, "StaticText3",
+     {42, 42, 187, 18, kLeft, 10, 2}, kBeforeLabel, "Osaka", 12, 0},
+    {&ScrapWindow::StaticText4, "StaticText4",
+     {40, 97, 84, 18, kLeft, 13, 2}, kFirstLabel, "Osaka", 12, 0},
+    {&ScrapWindow::StaticText5, "StaticText5",
+     {160, 97, 84, 18, kLeft, 14, 2}, kLastLabel, "Osaka", 12, 0},
+    {&ScrapWindow::StaticText6, "StaticText6",
+     {40, 219, 133, 18, kLeft, 20, 2}, kPatternLabel, "Osaka", 12, 0},
+    {&ScrapWindow::StaticText7, "StaticText7",
+     {42, 155, 187, 18, kLeft, 16, 2}, kAfterLabel, "Osaka", 12, 0},
+    {&ScrapWindow::StaticText8, "StaticText8",
+     {7, 67, 33, 20, kLeft, 11, 2}, kStep1, "System", 0, 1},
+    {&ScrapWindow::StaticText9, "StaticText9",
+     {8, 125, 33, 20, kLeft, 12, 2}, kStep2, "System", 0, 1},
+    {&ScrapWindow::StaticText10, "StaticText10",
+     {7, 180, 33, 20, kLeft, 17, 2}, kStep3, "System", 0, 1},
+    {&ScrapWindow::StaticText11, "StaticText11",
+     {7, 247, 33, 20, kLeft, 19, 2}, kStep4, "System", 0, 1},
+    {&ScrapWindow::StaticText12, "StaticText12",
+     {141, 212, 239, 20, kLeft | kRight, 18, 2}, kArrows, "System", 20, 1},
+};
+// clang-format on
+
 void ScrapWindow::CreateControls() {
     CreateControls0();
 }
@@ -122,8 +134,8 @@ void ScrapWindow::CreateControls0() {
     NewControl(EditField2, "EditField2", fw::EditField::Lines::Multi);
     NewControl(BevelButton3, "BevelButton3");
     NewControl(PushButton1, "PushButton1");
-    for (const GeneratorLabel& l : kGeneratorLabels) NewControl<fw::StaticText>(l.name);
-    NewControl<fw::Separator>("Separator1");
+    for (const GeneratorLabel& l : kGeneratorLabels) NewControl(this->*l.control, l.name);
+    NewControl(Separator1, "Separator1");
     NewControl(allEditfield3, "allEditfield3");
     NewControl(allEditfield4, "allEditfield4");
     NewControl(CheckBox1, "CheckBox1");
@@ -133,17 +145,17 @@ void ScrapWindow::CreateControls0() {
     NewControl(allEditfield2, "allEditfield2");
     NewControl(BevelButton10, "BevelButton10");
     NewControl(RadioButton1, "RadioButton1");
-    NewControl<fw::RadioButton>("RadioButton2");
-    NewControl<fw::StaticText>("StaticText13");
+    NewControl(RadioButton2, "RadioButton2");
+    NewControl(StaticText13, "StaticText13");
     NewControl(BevelButton11, "BevelButton11");
-    NewControl<fw::StaticText>("StaticText14");
+    NewControl(StaticText14, "StaticText14");
     NewControl(BevelButton1, "BevelButton1");
     NewControl(BevelButton2, "BevelButton2");
     NewControl(EditField1, "EditField1");
     NewControl(EditCMenu1, "EditCMenu1");
     NewControl(ContextualMenu1, "ContextualMenu1");
     NewControl(BevelButton4, "BevelButton4");
-    NewControl<fw::BevelButton>("BevelButton9");
+    NewControl(BevelButton9, "BevelButton9");
 
     auto& panel = PagePanel1();
     Put(panel, nullptr, {-1, 36, 523, 325, kAllEdges, 0, kOnWindow});
@@ -217,12 +229,12 @@ void ScrapWindow::SetUpEditorPage() {
 void ScrapWindow::SetUpGeneratorPage() {
     fw::PagePanel* panel = &PagePanel1();
     for (const GeneratorLabel& l : kGeneratorLabels) {
-        auto& text = ControlNamed<fw::StaticText>(l.name);
+        auto& text = (this->*l.control)();
         Put(text, panel, l.place);
         Label(text, l.text, l.font, l.size, l.align);
     }
 
-    Put(ControlNamed<fw::Separator>("Separator1"), panel, {130, 123, 23, 18, kLeft, 15, 2});
+    Put(Separator1(), panel, {130, 123, 23, 18, kLeft, 15, 2});
 
     auto& first = allEditfield3();
     Put(first, panel, {40, 121, 84, 22, kLeft, 2, 2});
@@ -270,17 +282,17 @@ void ScrapWindow::SetUpGeneratorPage() {
     Font(toList, "Osaka", 12);
     toList.SetValue(false);
 
-    auto& toEditor = ControlNamed<fw::RadioButton>("RadioButton2");
+    auto& toEditor = RadioButton2();
     Put(toEditor, panel, {40, 294, 108, 20, 0, 7, 2});
     toEditor.SetCaption(kToTextEdit);
     Font(toEditor, "Osaka", 12);
     toEditor.SetValue(true);
 
-    auto& destination = ControlNamed<fw::StaticText>("StaticText13");
+    auto& destination = StaticText13();
     Put(destination, panel, {40, 271, 133, 18, kLeft, 27, 2});
     Label(destination, kDestinationLabel, "Osaka", 12, 0);
 
-    auto& formats = ControlNamed<fw::StaticText>("StaticText14");
+    auto& formats = StaticText14();
     Put(formats, panel, {267, 97, 239, 18, kLeft | kRight, 29, 2});
     Label(formats, kFormats, "Osaka", 12, 0);
 }
@@ -312,7 +324,7 @@ void ScrapWindow::SetUpControlsOutOfView() {
     SelectAllOnMenu(memo);
 
     // Without a handler.
-    auto& register_ = ControlNamed<fw::BevelButton>("BevelButton9");
+    auto& register_ = BevelButton9();
     register_.SetIcon(back());
     Put(register_, nullptr, {592, 326, 90, 22, kRight | kBottom, 12, kOnWindow});
     Bevel(register_, kRegister, 10, kRegisterHelp, 0, false);
