@@ -82,7 +82,7 @@ public:
     void SetHelpTag(const std::string& text);
 
     // "Osaka" is the installed Japanese font; "System" with size 0 the default UI font.
-    // Sizes are given as on the original platform, where one point is one pixel.
+    // Sizes are in pixels.
     void SetTextFont(const std::string& family);
     void SetTextSize(int size);
     void SetBold(bool on);

@@ -204,8 +204,8 @@ std::vector<std::string> RegisteredClassNames() {
 }
 
 void RuntimeSetDisplayName(const std::string& name) {
-    // Given as the application's name, of which the display name is the default: a display name
-    // set of its own, Qt would add to every other window's frame ("Velkanth — Pavrine").
+    // Given as the application's name, which Qt also shows as the display name: a display name
+    // set of its own would be appended to every other window's title by Qt.
     QCoreApplication::setApplicationName(detail::ToQt(name));
 }
 
