@@ -6,8 +6,10 @@
 // - with the focus left in the field, the caret blinking and nothing else happening, the event
 //   loop never waits more than 50 ms: with 1 MB of one letter, with the most of that letter Qt
 //   still lays out, with 1 MB and 5 MB of a URL-like text (Qt lays out its first 1.2 million
-//   characters), with 1 MB of a URL-like text in Latin and Japanese, and with 5 MB of one
-//   letter;
+//   characters), with 1 MB of a URL-like text in Latin and Japanese, with 5 MB of one
+//   letter, and with hostile text: 1 MB of line separators, a letter with 500,000 and with
+//   2,500,000 combining marks, and 1 MB of one emoji sequence joined on and on (the last
+//   three each one grapheme cluster);
 // - showing the generator page again, with 2 MiB and 5 MB of the URL-like text in its fields,
 //   answers within 250 ms and within a second, and paints each field once.
 #include <benchmark/benchmark.h>
@@ -65,7 +67,22 @@ std::string Letters(std::int64_t bytes) {
     return line;
 }
 
-enum class Kind { Letters, MostLaidOut, UrlLike, MixedScripts };
+enum class Kind {
+    Letters,
+    MostLaidOut,
+    UrlLike,
+    MixedScripts,
+    LineSeparators,
+    MarkedLetter,
+    EmojiSequence
+};
+
+// Repeats `unit` as often as it fits in `bytes`.
+std::string Repeated(const std::string& start, const std::string& unit, std::int64_t bytes) {
+    std::string line = start;
+    while (line.size() + unit.size() <= static_cast<std::size_t>(bytes)) line += unit;
+    return line;
+}
 
 // A line of `bytes`; MostLaidOut takes as many letters as stay a few
 // percent under the layout's limit in the field's font.
@@ -75,13 +92,25 @@ std::string LongLine(Kind kind, std::int64_t bytes) {
         const QFontMetricsF metrics(Field("allEditfield2").LineWidget()->font());
         bytes = static_cast<std::int64_t>(kLayoutLimitPx * 0.97 / metrics.horizontalAdvance(u'q'));
     }
-    if (kind == Kind::Letters || kind == Kind::MostLaidOut) return Letters(bytes);
-    // Scripts that change every few characters make many items in Qt's layout.
-    const std::string unit =
-        kind == Kind::UrlLike ? "http://example.com/a/b?c=d&" : "http://例え.jp/パス?q=日本語&x=y&";
-    std::string line;
-    while (line.size() + unit.size() <= static_cast<std::size_t>(bytes)) line += unit;
-    return line;
+    switch (kind) {
+        case Kind::Letters:
+        case Kind::MostLaidOut:
+            return Letters(bytes);
+        // Scripts that change every few characters make many items in Qt's layout.
+        case Kind::UrlLike:
+            return Repeated("", "http://example.com/a/b?c=d&", bytes);
+        case Kind::MixedScripts:
+            return Repeated("", "http://例え.jp/パス?q=日本語&x=y&", bytes);
+        case Kind::LineSeparators:
+            return Repeated("", "\u2028", bytes);
+        // One grapheme cluster of the whole line: a letter with combining acute accents, and a
+        // family emoji whose people join on and on.
+        case Kind::MarkedLetter:
+            return Repeated("a", "\u0301", bytes);
+        case Kind::EmojiSequence:
+            return Repeated("\U0001F468", "\u200D\U0001F469", bytes);
+    }
+    return {};
 }
 
 // How many characters of the field's line Qt laid out: with the caret at the end, the field's
@@ -106,7 +135,9 @@ void BM_CaretBlinkWithLongLine(benchmark::State& state, Kind kind) {
     // Qt draws nothing of a run past its limit: what it lays out is what a paint could cost.
     const int laidOut = LaidOut(widget);
     const int wanted = std::min(1'000'000, static_cast<int>(widget->text().size()) * 9 / 10);
-    if (kind != Kind::Letters && laidOut < wanted) state.SkipWithError("Qt laid out too little");
+    const bool fillsLayout =
+        kind == Kind::MostLaidOut || kind == Kind::UrlLike || kind == Kind::MixedScripts;
+    if (fillsLayout && laidOut < wanted) state.SkipWithError("Qt laid out too little");
     double longestGapMs = 0;
     int paints = 0;
     for (auto _ : state) {
@@ -162,6 +193,19 @@ BENCHMARK_CAPTURE(BM_CaretBlinkWithLongLine, mixed_scripts, Kind::MixedScripts)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
+BENCHMARK_CAPTURE(BM_CaretBlinkWithLongLine, line_separators, Kind::LineSeparators)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+BENCHMARK_CAPTURE(BM_CaretBlinkWithLongLine, marked_letter, Kind::MarkedLetter)
+    ->Arg(1'000'001)
+    ->Arg(5'000'001)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+BENCHMARK_CAPTURE(BM_CaretBlinkWithLongLine, emoji_sequence, Kind::EmojiSequence)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 BENCHMARK(BM_ShowGeneratorPage)
     ->Arg(2 * 1024 * 1024)
     ->Arg(5'000'000)
@@ -182,6 +226,10 @@ int main(int argc, char** argv) {
                            "BM_CaretBlinkWithLongLine/url_like/1000000",
                            "BM_CaretBlinkWithLongLine/url_like/5000000",
                            "BM_CaretBlinkWithLongLine/mixed_scripts/1000000",
+                           "BM_CaretBlinkWithLongLine/line_separators/1000000",
+                           "BM_CaretBlinkWithLongLine/marked_letter/1000001",
+                           "BM_CaretBlinkWithLongLine/marked_letter/5000001",
+                           "BM_CaretBlinkWithLongLine/emoji_sequence/1000000",
                            "BM_ShowGeneratorPage/2097152", "BM_ShowGeneratorPage/5000000"}))
             return true;
         auto get = [&](const std::string& name, const char* key) {
@@ -194,7 +242,11 @@ int main(int argc, char** argv) {
               std::pair{"url_like/1000000", "1 MB of a URL-like text"},
               std::pair{"mixed_scripts/1000000", "1 MB of Latin and Japanese"},
               std::pair{"letters/5000000", "5 MB of one letter"},
-              std::pair{"url_like/5000000", "5 MB of a URL-like text"}})
+              std::pair{"url_like/5000000", "5 MB of a URL-like text"},
+              std::pair{"line_separators/1000000", "1 MB of line separators"},
+              std::pair{"marked_letter/1000001", "a letter with 500,000 combining marks"},
+              std::pair{"marked_letter/5000001", "a letter with 2,500,000 combining marks"},
+              std::pair{"emoji_sequence/1000000", "1 MB of one emoji sequence"}})
             targets.AtMost(
                 std::string("caret blinking in ") + what + ": longest event-loop gap, ms",
                 get(std::string("BM_CaretBlinkWithLongLine/") + name, "longest_gap_ms"), 50);

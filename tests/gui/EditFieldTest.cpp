@@ -129,6 +129,35 @@ TEST_F(EditFieldTest, ALongLineShowsItsEndAsAShortLineDoes) {
     }
 }
 
+// The paint copies Qt's margins and its scroll, which Qt's own handlers read back: the field
+// must look as Qt's line edit of the same font and geometry looks (both without the focus, whose
+// frame differs), and a click must find the character under it in a scrolled line.
+TEST_F(EditFieldTest, TheLineIsPlacedAsInQtsOwnLineEdit) {
+    QLineEdit* field = single->LineWidget();
+    QLineEdit stock(field->parentWidget());
+    stock.setFont(field->font());
+    stock.setGeometry(field->geometry());
+    stock.show();
+    multi->SetFocus();
+    for (const char* text : {"http://x/[1-9]", "連番のURL", "\U0001F600 ok"}) {
+        single->SetText(text);
+        stock.setText(QString::fromUtf8(text));
+        EXPECT_EQ(field->grab().toImage(), stock.grab().toImage()) << text;
+    }
+    // Short enough for Qt's draw, and long enough for the field's own.
+    single->SetFocus();
+    for (int length : {300, 6000}) {
+        std::string line;
+        while (line.size() < static_cast<std::size_t>(length)) line += "abcdefghij";
+        single->SetText(line);
+        single->SetSelStart(length);
+        single->Widget()->grab();
+        QTest::mouseClick(field, Qt::LeftButton, {},
+                          QPoint(field->width() - 3, field->height() / 2));
+        EXPECT_EQ(single->SelStart(), length);
+    }
+}
+
 TEST_F(EditFieldTest, SelectionSetBeforeTheWindowShowsSurvivesTheShowing) {
     struct MemoWindow : TestWindow {
         void Event_Open() override {

@@ -29,10 +29,73 @@ constexpr int kMeasuredLength = 4096;
 
 // The slice starts with this many characters on each side of the caret, and grows fourfold
 // until it covers the view with a margin, so that the glyphs at its edges, shaped without their
-// neighbours, fall outside the clip; a line whose view would need more is left to Qt.
+// neighbours, fall outside the clip; a line whose view would need more is left to Qt, unless a
+// cluster in it was cut: then the view holds that cluster's marks piled up, and the slice shows
+// as many of them as it holds.
 constexpr int kSliceStart = 256;
 constexpr int kSliceMost = 65536;
 constexpr qreal kSliceMarginPx = 32;
+
+// An edge of the slice moves at most this far to the edge of the grapheme cluster it falls in.
+// A longer cluster (a million marks on one letter) is cut: at the slice's end, where the rest of
+// it lies beyond; at its start, the slice keeps the cluster's letter and its first marks and goes
+// on at the cut, the marks left out being piled past the view's top or set past its left.
+constexpr int kClusterReach = 256;
+
+struct SliceEdge {
+    int position;
+    bool cut;  // inside a grapheme cluster
+};
+
+// A cut at `position` of `text`, past a low surrogate so as not to part it from its high one.
+int CutAt(const QString& text, int position) {
+    return text.at(position).isLowSurrogate() ? position + 1 : position;
+}
+
+// The edge of the grapheme cluster at or beyond `position`, going by `step` (-1 or 1) no
+// further than `bound`, or else a cut at `position`.
+SliceEdge ClusterEdge(const QTextLayout& layout, int position, int step, int bound) {
+    for (int moved = 0; moved <= kClusterReach; ++moved) {
+        const int at = position + moved * step;
+        if (at == bound || layout.isValidCursorPosition(at)) return {at, false};
+    }
+    return {CutAt(layout.text(), position), true};
+}
+
+// What a slice lays out: the line from `from` to `to`, less the middle of a cluster too long to
+// lay out whole, from `headEnd` to `rest` (equal where there is none).
+struct SliceRange {
+    int from = 0;
+    int headEnd = 0;
+    int rest = 0;
+    int to = 0;
+    bool cut = false;
+
+    // The slice's position for a position in the line.
+    int At(int position) const {
+        if (position < headEnd) return position - from;
+        return headEnd - from + std::max(position, rest) - rest;
+    }
+};
+
+// The characters within `span` of `anchor`, out to the edges of their clusters, in a line
+// laid out up to `end`.
+SliceRange Range(const QTextLayout& layout, int anchor, int span, int end) {
+    SliceRange range;
+    const SliceEdge head = ClusterEdge(layout, std::max(0, anchor - span), -1, 0);
+    range.from = range.headEnd = range.rest = head.position;
+    if (head.cut) {
+        // Finding the cluster's letter reads its characters' attributes, not their glyphs.
+        int letter = head.position;
+        while (letter > 0 && !layout.isValidCursorPosition(letter)) --letter;
+        range.headEnd = CutAt(layout.text(), letter + kClusterReach);
+        range.from = ClusterEdge(layout, std::max(0, letter - span), -1, 0).position;
+    }
+    const SliceEdge tail = ClusterEdge(layout, std::min(end, anchor + span), 1, end);
+    range.to = tail.position;
+    range.cut = head.cut || tail.cut;
+    return range;
+}
 
 // Draws what the line control's draw at `topLeft` would draw in `clip`: the text, with the
 // selection's part (`selection`) and the caret (`caret`), from a layout of the characters around
@@ -61,41 +124,41 @@ bool DrawSlice(QPainter& painter, QWidgetLineControl& control, QPoint topLeft, c
     QTextLayout slice;
     slice.setFont(layout.font());
     slice.setTextOption(option);
-    int from = 0;
-    int to = 0;
+    SliceRange range;
     qreal left = 0;  // the slice's x in the line
     for (int span = kSliceStart;; span *= 4) {
-        if (span > kSliceMost) return false;
-        from = std::max(0, anchor - span);
-        to = std::min(end, anchor + span);
-        while (from > 0 && !layout.isValidCursorPosition(from)) --from;
-        while (to < end && !layout.isValidCursorPosition(to)) ++to;
-        slice.setText(layout.text().mid(from, to - from));
+        range = Range(layout, anchor, span, end);
+        slice.setText(layout.text().mid(range.from, range.headEnd - range.from) +
+                      layout.text().mid(range.rest, range.to - range.rest));
         slice.beginLayout();
         const QTextLine sliceLine = slice.createLine();
         slice.endLayout();
-        left = caretX - sliceLine.cursorToX(anchor - from);
-        if ((from == 0 || left <= viewLeft) &&
-            (to == end || left + sliceLine.naturalTextWidth() >= viewRight))
+        left = caretX - sliceLine.cursorToX(range.At(anchor));
+        if ((range.from == 0 || left <= viewLeft) &&
+            (range.to == end || left + sliceLine.naturalTextWidth() >= viewRight))
             break;
+        if (span * 4 > kSliceMost) {
+            if (range.cut) break;
+            return false;
+        }
     }
     const auto& items = engine.layoutData->items;
-    for (int item = engine.findItem(from); item < items.size() && items[item].position < to;
-         ++item) {
+    for (int item = engine.findItem(range.from);
+         item < items.size() && items[item].position < range.to; ++item) {
         const QScriptAnalysis& analysis = items[item].analysis;
         if (analysis.bidiLevel != 0 || analysis.flags == QScriptAnalysis::Tab) return false;
     }
 
     QList<QTextLayout::FormatRange> selections;
-    const int selStart = std::max(control.selectionStart(), from);
-    const int selEnd = std::min(control.selectionEnd(), to);
+    const int selStart = range.At(std::max(control.selectionStart(), range.from));
+    const int selEnd = range.At(std::min(control.selectionEnd(), range.to));
     if (selection && selStart < selEnd) {
-        QTextLayout::FormatRange range;
-        range.start = selStart - from;
-        range.length = selEnd - selStart;
-        range.format.setBackground(control.palette().brush(QPalette::Highlight));
-        range.format.setForeground(control.palette().brush(QPalette::HighlightedText));
-        selections.append(range);
+        QTextLayout::FormatRange selected;
+        selected.start = selStart;
+        selected.length = selEnd - selStart;
+        selected.format.setBackground(control.palette().brush(QPalette::Highlight));
+        selected.format.setForeground(control.palette().brush(QPalette::HighlightedText));
+        selections.append(selected);
     }
     // The slice's baseline is the line's; so is the bottom of its caret.
     const QTextLine sliceLine = slice.lineAt(0);
@@ -105,7 +168,7 @@ bool DrawSlice(QPainter& painter, QWidgetLineControl& control, QPoint topLeft, c
         const qreal bottom = line.ascent() + line.descent();
         const qreal sliceBottom = sliceLine.ascent() + sliceLine.descent();
         slice.drawCursor(&painter, QPointF(topLeft) + QPointF(left, bottom - sliceBottom),
-                         anchor - from, control.cursorWidth());
+                         range.At(anchor), control.cursorWidth());
     }
     return true;
 }
