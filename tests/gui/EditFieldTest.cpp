@@ -191,6 +191,12 @@ TEST_F(EditFieldTest, TextIsReadAndCopiedAsTheFieldHoldsIt) {
         c.field->SetSelStart(0);
         c.field->SetSelLength(fw::Len(c.text));
         EXPECT_EQ(c.field->SelText(), c.text);
+        // A part that starts and ends inside runs of text.
+        c.field->SetSelStart(2);
+        c.field->SetSelLength(8);
+        EXPECT_EQ(c.field->SelText(), heldUtf8.substr(3, 15));
+        c.field->SetSelStart(0);
+        c.field->SetSelLength(fw::Len(c.text));
         clipboard->clear();
         c.field->LineWidget() ? c.field->LineWidget()->copy() : c.field->PlainWidget()->copy();
         EXPECT_EQ(clipboard->text(), c.pasted);
@@ -201,9 +207,15 @@ TEST_F(EditFieldTest, TextIsReadAndCopiedAsTheFieldHoldsIt) {
 }
 
 TEST_F(EditFieldTest, TextInPiecesIsTheWholeTextAtOneMoment) {
-    // Characters outside the BMP at every place, so that pieces end inside their pairs too.
+    // Characters outside the BMP at every place, so that pieces end inside their pairs too, and
+    // U+2029 and U+2028 all along, so that pieces end beside them.
     std::string text = "x";
-    for (int i = 0; i < 100000; ++i) text += i % 1000 == 999 ? "\r" : "\xF0\xA0\xAE\xB7";
+    for (int i = 0; i < 100000; ++i) {
+        text += i % 1000 == 999 ? "\r"
+                : i % 7 == 3    ? "\xE2\x80\xA9"
+                : i % 7 == 5    ? "\xE2\x80\xA8"
+                                : "\xF0\xA0\xAE\xB7";
+    }
     multi->SetText(text);
     // Compared whole, not printed: the text runs to 400 kB.
     EXPECT_TRUE(multi->TextInPieces() == text);
