@@ -1,6 +1,7 @@
 #include "framework/gui/detail/PlainEdit.h"
 
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
 #include <QTextCursor>
@@ -299,6 +300,20 @@ void PlainEdit::StopSlicedLayout() {
     slicing_.layout()->endLayout();
     slicing_.layout()->clearLayout();
     slicing_ = QTextBlock();
+}
+
+void PlainEdit::keyPressEvent(QKeyEvent* event) {
+    if (!event->matches(QKeySequence::InsertLineSeparator)) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    // Whatever keys the platform binds to a line separator, they end the line as Return does.
+    const Qt::Key key = event->key() == Qt::Key_Enter ? Qt::Key_Enter : Qt::Key_Return;
+    QKeyEvent lineEnd(event->type(), key, event->modifiers() & Qt::KeypadModifier,
+                      QStringLiteral("\r"), event->isAutoRepeat(),
+                      static_cast<quint16>(event->count()));
+    QPlainTextEdit::keyPressEvent(&lineEnd);
+    event->setAccepted(lineEnd.isAccepted());
 }
 
 void PlainEdit::showEvent(QShowEvent* event) {

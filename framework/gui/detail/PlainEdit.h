@@ -20,6 +20,9 @@ namespace fw::detail {
 // frees it after laying the paragraph out and otherwise shapes the whole paragraph again at
 // every blink of the caret, focus change and paint, to place the caret on one line.
 //
+// Shift+Return makes the line end Return makes: Qt's own inserts a U+2028, one line on screen
+// but none in the text the system reads.
+//
 // Hidden, the field lays out nothing of what is appended: Qt lays a paragraph out again at every
 // change within it, and a long line going in by pieces took time in the square of its length.
 // Such a paragraph is laid out when shown, or before, a slice at a time (LayOutSlice), so that
@@ -71,6 +74,7 @@ public:
 protected:
     QMimeData* createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
