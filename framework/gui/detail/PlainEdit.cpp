@@ -1,5 +1,6 @@
 #include "framework/gui/detail/PlainEdit.h"
 
+#include <QDragEnterEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -10,6 +11,8 @@
 #include <QtMath>
 #include <algorithm>
 #include <climits>
+
+#include "framework/gui/detail/Drops.h"
 
 namespace fw::detail {
 
@@ -346,6 +349,21 @@ void PlainEdit::insertFromMimeData(const QMimeData* source) {
     Insert(cursor, text);
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+void PlainEdit::dragEnterEvent(QDragEnterEvent* event) {
+    QPlainTextEdit::dragEnterEvent(event);
+    AnswerUrlsAsCopy(*event);
+}
+
+void PlainEdit::dragMoveEvent(QDragMoveEvent* event) {
+    QPlainTextEdit::dragMoveEvent(event);
+    AnswerUrlsAsCopy(*event);
+}
+
+void PlainEdit::dropEvent(QDropEvent* event) {
+    QPlainTextEdit::dropEvent(event);
+    AnswerUrlsAsCopy(*event);
 }
 
 }  // namespace fw::detail
