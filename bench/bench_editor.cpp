@@ -12,13 +12,21 @@
 // - generated into the editor as one entry, the line goes in in time linear in its length: time
 //   per byte at 2 MiB at most 1.5 times that at 256 KB. Its longest event-loop gap is shown: the
 //   line is laid out a slice at a time, but the first reading of the whole line is one slice.
+// - after a pasted U+2029, lines of digits ended by U+2028 (one paragraph with no letter, whose
+//   direction Qt finds only by reading all of it) are read in time linear in their length:
+//   select all + copy, and the text as saving and extraction read it, time per byte at 200 KB
+//   at most 1.5 times that at 50 KB; select all + copy at 200 KB never keeps the event loop
+//   waiting more than 100 ms.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <limits>
 #include <string>
@@ -196,6 +204,60 @@ void BM_GenerateOneLineIntoEditor(benchmark::State& state) {
     Editor().SetText("");
 }
 
+// A pasted U+2029, then `12345 67890` and U+2028 over and over: the bytes given in UTF-8.
+void HoldSeparatedDigits(std::int64_t bytes) {
+    QString lines;
+    for (std::int64_t held = 0; held + 14 <= bytes; held += 14)
+        lines += QStringLiteral("12345 67890") + QChar::LineSeparator;
+    gWindow->MP_KirikaeEditor();
+    Editor().SetText("");
+    Editor().SetFocus();
+    QPlainTextEdit& widget = *Editor().PlainWidget();
+    for (const QString& text : {QString(QChar::ParagraphSeparator), lines}) {
+        QApplication::clipboard()->setText(text);
+        widget.paste();
+    }
+    QApplication::processEvents();
+}
+
+void PostKey(QWidget& widget, int key, Qt::KeyboardModifiers modifiers) {
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QCoreApplication::postEvent(&widget, new QKeyEvent(type, key, modifiers));
+}
+
+void BM_SelectAllCopySeparatedDigits(benchmark::State& state) {
+    HoldSeparatedDigits(state.range(0));
+    QPlainTextEdit& widget = *Editor().PlainWidget();
+    const qsizetype length = widget.document()->characterCount() - 1;
+    double longestGapMs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QApplication::clipboard()->clear();
+        widget.moveCursor(QTextCursor::End);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        bench::GapProbe probe;
+        PostKey(widget, Qt::Key_A, Qt::ControlModifier);
+        PostKey(widget, Qt::Key_C, Qt::ControlModifier);
+        QApplication::processEvents();
+        longestGapMs = std::max(longestGapMs, probe.Stop());
+    }
+    if (QApplication::clipboard()->text().size() != length)
+        state.SkipWithError("the text was not copied");
+    state.counters["longest_gap_ms"] = longestGapMs;
+    Editor().SetText("");
+}
+
+// What saving (the whole text at once) and extraction (the text in pieces) read.
+void BM_ReadSeparatedDigits(benchmark::State& state) {
+    HoldSeparatedDigits(state.range(0));
+    std::size_t read = 0;
+    for (auto _ : state) read = Editor().Text().size() + Editor().TextInPieces().size();
+    if (read != 2 * static_cast<std::size_t>(state.range(0) / 14 * 14 + 3))
+        state.SkipWithError("the text was not read whole");
+    Editor().SetText("");
+}
+
 constexpr std::int64_t k2MiB = 2 * 1024 * 1024;
 
 BENCHMARK(BM_PasteLineWithoutBreaks)->Arg(300'000)->Arg(1'200'000)->Unit(benchmark::kMillisecond);
@@ -218,6 +280,11 @@ BENCHMARK(BM_GenerateOneLineIntoEditor)
     ->Arg(k2MiB)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
+BENCHMARK(BM_SelectAllCopySeparatedDigits)
+    ->Arg(50'000)
+    ->Arg(200'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadSeparatedDigits)->Arg(50'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -271,6 +338,20 @@ int main(int argc, char** argv) {
             targets.AtMost("5 MB download list pasted, ms", ms("BM_PasteListIntoEditor"), 1000);
             targets.AtMost("5 MB download list pasted / Qt's own paste, time",
                            ms("BM_PasteListIntoEditor") / ms("BM_PasteListIntoBareEditor"), 0.8);
+        }
+        if (reporter.Ran({"BM_SelectAllCopySeparatedDigits/50000",
+                          "BM_SelectAllCopySeparatedDigits/200000", "BM_ReadSeparatedDigits/50000",
+                          "BM_ReadSeparatedDigits/200000"})) {
+            targets.AtMost("U+2028 lines, select all + copy: per byte 200 KB / 50 KB",
+                           ms("BM_SelectAllCopySeparatedDigits/200000") / 4 /
+                               ms("BM_SelectAllCopySeparatedDigits/50000"),
+                           1.5);
+            targets.AtMost("U+2028 lines, select all + copy at 200 KB: longest gap, ms",
+                           reporter.Get("BM_SelectAllCopySeparatedDigits/200000", "longest_gap_ms"),
+                           100);
+            targets.AtMost(
+                "U+2028 lines, read to save and extract: per byte 200 KB / 50 KB",
+                ms("BM_ReadSeparatedDigits/200000") / 4 / ms("BM_ReadSeparatedDigits/50000"), 1.5);
         }
         return targets.Met();
     });

@@ -119,11 +119,13 @@ std::string EditField::TextInPieces() {
         const std::uint64_t changes = changes_;
         const int end = doc->characterCount() - 1;  // without the closing paragraph mark
         std::string text;
-        // Each piece is found from its position, so a long text costs time in proportion to it.
+        // Each piece goes on from where the last one ended, so a long text costs time in
+        // proportion to it.
+        detail::PlainEdit::Reader reader(*plain_, 0);
         for (int from = 0; from < end && changes == changes_;) {
             int to = std::min(end, from + kReadPiece);
             if (to < end && doc->characterAt(to).isLowSurrogate()) ++to;
-            plain_->AppendText(text, from, to);
+            reader.AppendNext(text, to);
             from = to;
             if (from < end) DoEvents();
         }

@@ -3,11 +3,13 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include "framework/gui/BevelButton.h"
 #include "framework/gui/DragItem.h"
+#include "framework/gui/EditField.h"
 #include "framework/gui/FileType.h"
 #include "framework/gui/FolderItem.h"
 #include "framework/gui/ListView_p.h"
@@ -49,6 +51,10 @@ protected:
             button->OnDropObject = [&](fw::DragItem& item, int) {
                 buttonDrops.push_back(Walk(item));
             };
+            single = tw.NewControl<fw::EditField>("allEditfield1");
+            single->SetBounds(210, 30, 100, 22);
+            multi = tw.NewControl<fw::EditField>("EditField2", fw::EditField::Lines::Multi);
+            multi->SetBounds(210, 60, 100, 100);
         });
     }
     std::string File(const char* name, const QByteArray& bytes) {
@@ -63,6 +69,8 @@ protected:
     QTemporaryDir dir;
     fw::Listbox* list = nullptr;
     fw::BevelButton* button = nullptr;
+    fw::EditField* single = nullptr;
+    fw::EditField* multi = nullptr;
     std::vector<Seen> drops, buttonDrops;
 };
 
@@ -190,6 +198,56 @@ TEST_F(DropTest, ADropOutsideTheControlsNeedsTheWindowsHandler) {
     ASSERT_EQ(windowDrops.size(), 2u);
     EXPECT_EQ(windowDrops[0].texts, std::vector<std::string>{"moved text"});
     EXPECT_EQ(windowDrops[1].files, std::vector<std::string>{"a.txt"});
+}
+
+// An edit field takes a dropped file as its URL, and answers a copy: a source that honours a
+// move could give its file up. Text dragged from another program keeps Qt's answer, a move when
+// the drag proposes one.
+TEST_F(DropTest, FilesDroppedOnEditFieldsAreTakenAsCopies) {
+    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(File("a.txt", "x")));
+    QMimeData file;
+    file.setUrls({url});
+    // What a file manager adds: the file once more as text.
+    QMimeData fileAndText;
+    fileAndText.setUrls({url});
+    fileAndText.setText(url.toString());
+    QMimeData text;
+    text.setText(QStringLiteral("http://x/"));
+    struct Case {
+        fw::EditField* field;
+        const QMimeData* data;
+        Qt::DropAction answer;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {single, &fileAndText, Qt::CopyAction, url.toString().toStdString()},
+        {single, &text, Qt::MoveAction, "http://x/"},
+        {multi, &file, Qt::CopyAction, url.toString().toStdString()},
+        {multi, &fileAndText, Qt::CopyAction, url.toString().toStdString()},
+        {multi, &text, Qt::MoveAction, "http://x/"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field->Name() + " " + c.text);
+        c.field->SetText("");
+        QWidget* target =
+            c.field->PlainWidget() ? c.field->PlainWidget()->viewport() : c.field->Widget();
+        const QPoint at(5, 5);
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        // Shift proposes a move.
+        QDragEnterEvent enter(at, actions, c.data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(target, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        EXPECT_EQ(enter.dropAction(), c.answer);
+        QDragMoveEvent move(at, actions, c.data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(target, &move);
+        EXPECT_TRUE(move.isAccepted());
+        EXPECT_EQ(move.dropAction(), c.answer);
+        QDropEvent drop(QPointF(at), actions, c.data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(target, &drop);
+        EXPECT_TRUE(drop.isAccepted());
+        EXPECT_EQ(drop.dropAction(), c.answer);
+        EXPECT_EQ(c.field->Text(), c.text);
+    }
 }
 
 TEST_F(DropTest, ADropWithNeitherTextNorFileIsRefused) {

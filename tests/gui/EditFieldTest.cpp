@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextDocument>
+#include <optional>
 #include <utility>
 
 #include "framework/core/EventLoop.h"
@@ -202,19 +203,41 @@ TEST_F(EditFieldTest, TextIsReadAndCopiedAsTheFieldHoldsIt) {
         "c\td\xF0\x9F\x98\x80"
         "e\xE2\x80\xA9"
         "g";
+    // Typed after the paste: a URL, the line end key given, another URL. Every key that ends a
+    // line in the editor ends it in the text, also after a pasted U+2029.
+    struct LineEnd {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
     struct Case {
         fw::EditField* field;
         QString pasted;
         std::string text;
+        std::optional<LineEnd> typed;
     };
-    const std::vector<Case> cases = {{single, held, heldUtf8},
-                                     {multi, held + QStringLiteral("\nf"), heldUtf8 + "\rf"}};
+    const LineEnd shiftReturn{Qt::Key_Return, Qt::ShiftModifier};
+    const LineEnd shiftEnter{Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier};
+    const std::string paragraph = "\xE2\x80\xA9";
+    const std::vector<Case> cases = {
+        {single, held, heldUtf8, {}},
+        {multi, held + QStringLiteral("\nf"), heldUtf8 + "\rf", {}},
+        {multi, QString(), "http://s/1\rhttp://s/2", shiftReturn},
+        {multi, QString(QChar::ParagraphSeparator), paragraph + "http://s/1\rhttp://s/2",
+         shiftReturn},
+        {multi, QString(QChar::ParagraphSeparator), paragraph + "http://s/1\rhttp://s/2",
+         shiftEnter},
+    };
     QClipboard* clipboard = QGuiApplication::clipboard();
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.field->Name());
+        SCOPED_TRACE(c.field->Name() + " " + c.text);
         c.field->SetText("");
         clipboard->setText(c.pasted);
         c.field->LineWidget() ? c.field->LineWidget()->paste() : c.field->PlainWidget()->paste();
+        if (c.typed) {
+            QTest::keyClicks(c.field->Widget(), QStringLiteral("http://s/1"));
+            QTest::keyClick(c.field->Widget(), c.typed->key, c.typed->modifiers);
+            QTest::keyClicks(c.field->Widget(), QStringLiteral("http://s/2"));
+        }
         EXPECT_EQ(c.field->Text(), c.text);
         EXPECT_EQ(c.field->TextInPieces(), c.text);
         c.field->SetSelStart(0);
@@ -222,7 +245,12 @@ TEST_F(EditFieldTest, TextIsReadAndCopiedAsTheFieldHoldsIt) {
         EXPECT_EQ(c.field->SelText(), c.text);
         clipboard->clear();
         c.field->LineWidget() ? c.field->LineWidget()->copy() : c.field->PlainWidget()->copy();
-        EXPECT_EQ(clipboard->text(), c.pasted);
+        EXPECT_EQ(clipboard->text(), QString::fromStdString(c.text).replace(u'\r', u'\n'));
+        if (c.typed) continue;
+        // A part that starts and ends inside runs of text.
+        c.field->SetSelStart(2);
+        c.field->SetSelLength(8);
+        EXPECT_EQ(c.field->SelText(), heldUtf8.substr(3, 15));
         // The paste, lines and all, is one step to undo.
         c.field->LineWidget() ? c.field->LineWidget()->undo() : c.field->PlainWidget()->undo();
         EXPECT_EQ(c.field->Text(), "");
@@ -230,9 +258,15 @@ TEST_F(EditFieldTest, TextIsReadAndCopiedAsTheFieldHoldsIt) {
 }
 
 TEST_F(EditFieldTest, TextInPiecesIsTheWholeTextAtOneMoment) {
-    // Characters outside the BMP at every place, so that pieces end inside their pairs too.
+    // Characters outside the BMP at every place, so that pieces end inside their pairs too, and
+    // U+2029 and U+2028 all along, so that pieces end beside them.
     std::string text = "x";
-    for (int i = 0; i < 100000; ++i) text += i % 1000 == 999 ? "\r" : "\xF0\xA0\xAE\xB7";
+    for (int i = 0; i < 100000; ++i) {
+        text += i % 1000 == 999 ? "\r"
+                : i % 7 == 3    ? "\xE2\x80\xA9"
+                : i % 7 == 5    ? "\xE2\x80\xA8"
+                                : "\xF0\xA0\xAE\xB7";
+    }
     multi->SetText(text);
     // Compared whole, not printed: the text runs to 400 kB.
     EXPECT_TRUE(multi->TextInPieces() == text);
@@ -303,11 +337,15 @@ TEST_F(EditFieldTest, ReturnGoesToKeyDownFirstThenToTheDefaultButton) {
     QTest::keyClick(single->LineWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(pushes, 1);
     EXPECT_EQ(keys, (std::vector<std::string>{"\r", "\x03"}));
-    // In a multi-line field Return is a new line.
+    // In a multi-line field Return is a new line, with Shift as well, after KeyDown saw it.
+    multi->OnKeyDown = single->OnKeyDown;
     multi->SetFocus();
+    keys.clear();
     QTest::keyClick(multi->PlainWidget(), Qt::Key_Return);
+    QTest::keyClick(multi->PlainWidget(), Qt::Key_Return, Qt::ShiftModifier);
     EXPECT_EQ(pushes, 1);
-    EXPECT_EQ(multi->Text(), "\r");
+    EXPECT_EQ(keys, (std::vector<std::string>{"\r", "\r"}));
+    EXPECT_EQ(multi->Text(), "\r\r");
 }
 
 TEST_F(EditFieldTest, FocusEventsFollowTheFocusAndOpeningMenusDoNotCount) {

@@ -14,6 +14,8 @@
 #include <QtWidgets/private/qlineedit_p.h>
 #include <QtWidgets/private/qwidgetlinecontrol_p.h>
 
+#include "framework/gui/detail/Drops.h"
+
 namespace fw::detail {
 
 namespace {
@@ -207,6 +209,12 @@ void LineEdit::RestoreSelection(int start, int length, int cursor) {
 void LineEdit::dragEnterEvent(QDragEnterEvent* event) {
     dragOver_ = true;
     QLineEdit::dragEnterEvent(event);
+    AnswerUrlsAsCopy(*event);
+}
+
+void LineEdit::dragMoveEvent(QDragMoveEvent* event) {
+    QLineEdit::dragMoveEvent(event);
+    AnswerUrlsAsCopy(*event);
 }
 
 void LineEdit::dragLeaveEvent(QDragLeaveEvent* event) {
@@ -217,6 +225,7 @@ void LineEdit::dragLeaveEvent(QDragLeaveEvent* event) {
 void LineEdit::dropEvent(QDropEvent* event) {
     dragOver_ = false;
     QLineEdit::dropEvent(event);
+    AnswerUrlsAsCopy(*event);
 }
 
 // QLineEdit's paint but for two things. Qt shapes the whole line at every paint (each blink of

@@ -1,6 +1,8 @@
 #include "framework/gui/detail/PlainEdit.h"
 
+#include <QDragEnterEvent>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
 #include <QTextCursor>
@@ -10,12 +12,25 @@
 #include <algorithm>
 #include <climits>
 
+#include "framework/gui/detail/Drops.h"
+
 namespace fw::detail {
 
 namespace {
 
 // Marks a line separator that stands for a U+2029 of the text.
 constexpr int kParagraphSeparatorProperty = QTextFormat::UserProperty + 1;
+
+// Text typed after a kept separator takes its mark: only separators are restored.
+bool Marked(const QTextFragment& run) {
+    return run.charFormat().boolProperty(kParagraphSeparatorProperty);
+}
+
+void RestoreSeparators(QString& text, qsizetype from) {
+    for (qsizetype at = from; at < text.size(); ++at) {
+        if (text[at] == QChar::LineSeparator) text[at] = QChar::ParagraphSeparator;
+    }
+}
 
 // A paragraph this long costs several milliseconds to shape, at every paint without its layout
 // kept; shorter ones are shaped again at no cost worth the memory.
@@ -44,32 +59,93 @@ void PlainEdit::KeepLongLayouts(int position, int added) {
     }
 }
 
-QString PlainEdit::Held(int from, int to, QChar lineBreak) const {
-    QTextDocument* doc = document();
-    QString text;
-    if (from == 0 && to == doc->characterCount() - 1) {
-        text = doc->toRawText();
-    } else {
-        QTextCursor range(doc);
-        range.setPosition(from);
-        range.setPosition(to, QTextCursor::KeepAnchor);
-        text = range.selectedText();
+PlainEdit::Reader::Reader(const PlainEdit& edit, int from, QChar lineBreak)
+    : edit_(edit),
+      at_(from),
+      lineBreak_(lineBreak),
+      block_(edit.document()->findBlock(from)),
+      runs_(block_.begin()) {}
+
+// The text is read from the document's runs of one format, each passed once; so are the marks
+// of kept separators. A cursor would cost more than its range: placed in a paragraph laid out,
+// it has Qt find its place on the line, which reads the paragraph up to its first letter for
+// its direction, the whole of a paragraph of digits and separators.
+QString PlainEdit::Reader::Next(int to) {
+    QTextDocument* doc = edit_.document();
+    const int begin = at_;
+    if (begin == 0 && to == doc->characterCount() - 1) {
+        // The whole text at once is one copy of Qt's own.
+        QString text = doc->toRawText();
+        text.replace(QChar::ParagraphSeparator, lineBreak_);
+        if (edit_.kept_) RestoreKeptSeparators(text);
+        at_ = to;
+        return text;
     }
-    text.replace(QChar::ParagraphSeparator, lineBreak);
-    if (!kept_) return text;
-    QTextCursor after(doc);
-    for (qsizetype at = 0; (at = text.indexOf(QChar::LineSeparator, at)) >= 0; ++at) {
-        // The format of a character is the one the cursor just behind it reports.
-        after.setPosition(from + static_cast<int>(at) + 1);
-        if (after.charFormat().boolProperty(kParagraphSeparatorProperty))
-            text[at] = QChar::ParagraphSeparator;
+    QString text;
+    text.reserve(to - begin);
+    while (at_ < to) {
+        // Past its last run a paragraph has only its break left.
+        if (runs_.atEnd()) {
+            text += lineBreak_;
+            ++at_;
+            block_ = block_.next();
+            runs_ = block_.begin();
+            continue;
+        }
+        if (!run_.isValid()) run_ = runs_.fragment();
+        const int start = run_.position();
+        const int end = start + run_.length();
+        const int until = std::min(end, to);
+        if (at_ < until) {
+            if (runText_.isNull()) runText_ = run_.text();
+            const qsizetype from = text.size();
+            text += QStringView(runText_).mid(at_ - start, until - at_);
+            if (edit_.kept_ && Marked(run_)) RestoreSeparators(text, from);
+            at_ = until;
+        }
+        if (at_ >= end) NextRun();
     }
     return text;
 }
 
-void PlainEdit::AppendText(std::string& out, int from, int to) const {
-    const QByteArray utf8 = Held(from, to, QLatin1Char('\r')).toUtf8();
+// Only the paragraphs that hold a U+2028 are walked, each once.
+void PlainEdit::Reader::RestoreKeptSeparators(QString& text) const {
+    QTextDocument* doc = edit_.document();
+    int blockEnd = 0;
+    QTextBlock::iterator runs;
+    int runEnd = 0;
+    bool marked = false;
+    for (qsizetype at = 0; (at = text.indexOf(QChar::LineSeparator, at)) >= 0; ++at) {
+        const int position = static_cast<int>(at);
+        if (position >= blockEnd) {
+            const QTextBlock block = doc->findBlock(position);
+            blockEnd = block.position() + block.length();
+            runs = block.begin();
+            runEnd = 0;
+        }
+        while (runEnd <= position) {
+            const QTextFragment run = runs.fragment();
+            runEnd = run.position() + run.length();
+            marked = Marked(run);
+            ++runs;
+        }
+        if (marked) text[at] = QChar::ParagraphSeparator;
+    }
+}
+
+void PlainEdit::Reader::NextRun() {
+    ++runs_;
+    run_ = QTextFragment();
+    runText_.clear();
+}
+
+void PlainEdit::Reader::AppendNext(std::string& out, int to) {
+    const QByteArray utf8 = Next(to).toUtf8();
     out.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+}
+
+void PlainEdit::AppendText(std::string& out, int from, int to) const {
+    Reader(*this, from).AppendNext(out, to);
 }
 
 void PlainEdit::Insert(QTextCursor& cursor, const QString& text) {
@@ -229,6 +305,20 @@ void PlainEdit::StopSlicedLayout() {
     slicing_ = QTextBlock();
 }
 
+void PlainEdit::keyPressEvent(QKeyEvent* event) {
+    if (!event->matches(QKeySequence::InsertLineSeparator)) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    // Whatever keys the platform binds to a line separator, they end the line as Return does.
+    const Qt::Key key = event->key() == Qt::Key_Enter ? Qt::Key_Enter : Qt::Key_Return;
+    QKeyEvent lineEnd(event->type(), key, event->modifiers() & Qt::KeypadModifier,
+                      QStringLiteral("\r"), event->isAutoRepeat(),
+                      static_cast<quint16>(event->count()));
+    QPlainTextEdit::keyPressEvent(&lineEnd);
+    event->setAccepted(lineEnd.isAccepted());
+}
+
 void PlainEdit::showEvent(QShowEvent* event) {
     StopSlicedLayout();
     unlaid_.clear();
@@ -240,7 +330,8 @@ void PlainEdit::showEvent(QShowEvent* event) {
 QMimeData* PlainEdit::createMimeDataFromSelection() const {
     const QTextCursor selection = textCursor();
     auto* mime = new QMimeData;
-    mime->setText(Held(selection.selectionStart(), selection.selectionEnd(), QLatin1Char('\n')));
+    mime->setText(Reader(*this, selection.selectionStart(), QLatin1Char('\n'))
+                      .Next(selection.selectionEnd()));
     return mime;
 }
 
@@ -258,6 +349,21 @@ void PlainEdit::insertFromMimeData(const QMimeData* source) {
     Insert(cursor, text);
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+void PlainEdit::dragEnterEvent(QDragEnterEvent* event) {
+    QPlainTextEdit::dragEnterEvent(event);
+    AnswerUrlsAsCopy(*event);
+}
+
+void PlainEdit::dragMoveEvent(QDragMoveEvent* event) {
+    QPlainTextEdit::dragMoveEvent(event);
+    AnswerUrlsAsCopy(*event);
+}
+
+void PlainEdit::dropEvent(QDropEvent* event) {
+    QPlainTextEdit::dropEvent(event);
+    AnswerUrlsAsCopy(*event);
 }
 
 }  // namespace fw::detail

@@ -20,6 +20,9 @@ namespace fw::detail {
 // frees it after laying the paragraph out and otherwise shapes the whole paragraph again at
 // every blink of the caret, focus change and paint, to place the caret on one line.
 //
+// Shift+Return makes the line end Return makes: Qt's own inserts a U+2028, one line on screen
+// but none in the text the system reads.
+//
 // Hidden, the field lays out nothing of what is appended: Qt lays a paragraph out again at every
 // change within it, and a long line going in by pieces took time in the square of its length.
 // Such a paragraph is laid out when shown, or before, a slice at a time (LayOutSlice), so that
@@ -28,8 +31,35 @@ class PlainEdit : public QPlainTextEdit {
 public:
     PlainEdit();
 
-    // The text between two document positions as the system holds it, UTF-8 appended to `out`:
-    // the document's paragraph breaks as CR, everything else as it was given.
+    // Reads the text as the system holds it, from a document position on, one range after
+    // another: the document's paragraph breaks as the line break given, everything else as it
+    // was given. Ranges read one after another cost together what the text they span costs,
+    // whatever its characters, and the paragraph they start in; a change of the text ends what a
+    // reader may be used for.
+    class Reader {
+    public:
+        Reader(const PlainEdit& edit, int from, QChar lineBreak = QLatin1Char('\r'));
+        // The text from where the last range ended up to `to`.
+        QString Next(int to);
+        // The same, UTF-8 appended to `out`.
+        void AppendNext(std::string& out, int to);
+
+    private:
+        void NextRun();
+        void RestoreKeptSeparators(QString& text) const;
+
+        const PlainEdit& edit_;
+        int at_;
+        QChar lineBreak_;
+        // The paragraph and the run of one format that hold `at_`, and the run's text, read
+        // whole once and kept while ranges end inside it.
+        QTextBlock block_;
+        QTextBlock::iterator runs_;
+        QTextFragment run_;
+        QString runText_;
+    };
+
+    // The text between two document positions, UTF-8 appended to `out` (see Reader).
     void AppendText(std::string& out, int from, int to) const;
     // Inserts at the cursor (replacing its selection), keeping every U+2029 of the text.
     void Insert(QTextCursor& cursor, const QString& text);
@@ -44,10 +74,13 @@ public:
 protected:
     QMimeData* createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    QString Held(int from, int to, QChar lineBreak) const;
     void KeepLongLayouts(int position, int added);
     void RestoreCaret(int anchor, int position);
     void EndSlicedLayout();
