@@ -130,6 +130,26 @@ TEST_F(EditFieldTest, ALongLineShowsItsEndAsAShortLineDoes) {
     }
 }
 
+// Past its first few thousand, Qt sets each mark on a letter apart, half a letter wide in this
+// font: a letter with 160,000 marks would take the line past its width's limit, and Qt leaves
+// out the word that holds it. The field still shows the word, the letter cut as the letter with
+// the 255 marks it keeps, the caret after it.
+TEST_F(EditFieldTest, ALetterTooLongForQtsLineShowsCut) {
+    single->SetBounds(10, 10, 200, 160);
+    single->SetTextFont("Osaka");
+    single->SetTextSize(128);
+    single->SetFocus();
+    QImage shown[2];
+    for (int marks : {255, 160'000}) {
+        std::string line = std::string(64 * 70, 'x') + "/ab";
+        for (int mark = 0; mark < marks; ++mark) line += "\u0301";
+        single->SetText(line);
+        single->SetSelStart(64 * 70 + 3 + marks);
+        shown[marks != 255] = single->Widget()->grab().toImage();
+    }
+    EXPECT_EQ(shown[0], shown[1]);
+}
+
 // The paint copies Qt's margins and its scroll, which Qt's own handlers read back: the field
 // must look as Qt's line edit of the same font and geometry looks (both without the focus, whose
 // frame differs), and a click must find the character under it in a scrolled line.

@@ -2,6 +2,7 @@
 
 #include <QDragEnterEvent>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -64,6 +65,30 @@ SliceEdge ClusterEdge(const QTextLayout& layout, int position, int step, int bou
     return {CutAt(layout.text(), position), true};
 }
 
+// Where a paint's line ends, given where Qt's does. Qt shapes a long line in pieces of a few
+// thousand characters, and in some fonts each mark in a piece after its letter's takes a width:
+// a letter with a million marks then passes the line's width limit, and Qt leaves out the word
+// that holds it where text stands before it. The paint shows the word up to that letter, and the
+// letter cut, with its first marks.
+int ShownEnd(const QTextLayout& layout, int end) {
+    if (!layout.isValidCursorPosition(end)) return end;
+    const int length = static_cast<int>(layout.text().size());
+    for (int letter = end; letter < length && letter - end <= kClusterReach;) {
+        const SliceEdge next = ClusterEdge(layout, letter + 1, 1, length);
+        if (next.cut) return CutAt(layout.text(), letter + kClusterReach);
+        letter = next.position;
+    }
+    return end;
+}
+
+// The width a paint shows past the end of Qt's line.
+qreal PastLineEnd(const QTextLayout& layout) {
+    const int end = layout.lineAt(0).textLength();
+    const int shown = ShownEnd(layout, end);
+    if (shown == end) return 0;
+    return QFontMetricsF(layout.font()).horizontalAdvance(layout.text().mid(end, shown - end));
+}
+
 // What a slice lays out: the line from `from` to `to`, less the middle of a cluster too long to
 // lay out whole, from `headEnd` to `rest` (equal where there is none).
 struct SliceRange {
@@ -115,9 +140,10 @@ bool DrawSlice(QPainter& painter, QWidgetLineControl& control, QPoint topLeft, c
         !engine.layoutData)
         return false;
     const QTextLine line = layout.lineAt(0);
-    // Qt lays out a line only up to its width's limit; the caret beyond stands at its end.
-    const int end = line.textStart() + line.textLength();
-    const int anchor = std::min(control.cursor(), end);
+    // Qt lays out a line only up to its width's limit, and places a caret beyond at its end: so
+    // is the slice placed, going on into a word Qt left out for a cluster, the caret after it.
+    const int anchor = std::min(control.cursor(), line.textLength());
+    const int end = ShownEnd(layout, line.textLength());
     const qreal viewLeft = clip.left() - topLeft.x() - kSliceMarginPx;
     const qreal viewRight = clip.right() + 1 - topLeft.x() + kSliceMarginPx;
 
@@ -170,7 +196,7 @@ bool DrawSlice(QPainter& painter, QWidgetLineControl& control, QPoint topLeft, c
         const qreal bottom = line.ascent() + line.descent();
         const qreal sliceBottom = sliceLine.ascent() + sliceLine.descent();
         slice.drawCursor(&painter, QPointF(topLeft) + QPointF(left, bottom - sliceBottom),
-                         range.At(anchor), control.cursorWidth());
+                         range.At(std::min(control.cursor(), range.to)), control.cursorWidth());
     }
     return true;
 }
@@ -268,10 +294,15 @@ void LineEdit::paintEvent(QPaintEvent*) {
 
     // The horizontal scroll keeps the caret in the line; Qt's mouse, drag and input-method
     // handlers read it back. The caret's x is the one measure of a long line a paint takes
-    // through all of the line's items.
+    // through all of the line's items. A word Qt left out for a cluster is shown past its line,
+    // a caret beyond after it.
     const qreal caretLineX = control->cursorToX();
-    const int caretX = qRound(caretLineX);
-    const int used = qRound(control->naturalTextWidth()) + 1;
+    const qreal past = text.size() > kMeasuredLength && preedit.isEmpty()
+                           ? PastLineEnd(*control->textLayout())
+                           : 0;
+    const bool caretPast = control->cursor() > control->textLayout()->lineAt(0).textLength();
+    const int caretX = qRound(caretLineX + (caretPast ? past : 0));
+    const int used = qRound(control->naturalTextWidth() + past) + 1;
     int& scroll = d->hscroll;
     if (used <= line.width()) {
         if (align & Qt::AlignRight)
