@@ -1,7 +1,5 @@
 #include "framework/gui/Listbox.h"
 
-#include <QScrollBar>
-
 #include "framework/core/Exceptions.h"
 #include "framework/gui/DragItem.h"
 #include "framework/gui/DragItemMime_p.h"
@@ -55,14 +53,13 @@ void Listbox::RemoveRow(int row) {
 }
 
 int Listbox::RemoveSelectedRows() {
-    QScrollBar* bar = view_->verticalScrollBar();
-    const int scroll = bar->value();
+    const qint64 place = view_->Offset();
     const int removed = model_->RemoveSelected();
     if (removed > 0) {
         view_->SetCursorRow(-1);
         if (lastIndex_ >= model_->Count()) lastIndex_ = model_->Count() - 1;
         // A reset puts the view back at the top; keep the user's place where it still exists.
-        bar->setValue(std::min(scroll, bar->maximum()));
+        view_->SetOffset(place);
     }
     return removed;
 }

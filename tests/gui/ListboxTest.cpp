@@ -135,6 +135,33 @@ TEST_F(ListboxTest, ARowOfMegabytesIsShownByItsStart) {
     EXPECT_EQ(list->List(1).size(), (3u << 20) + 9);
 }
 
+// Rows taller together than an int counts: the last one is reached by the keys and found again
+// under the point where it is shown.
+TEST_F(ListboxTest, EveryRowOfAListTallerThanAnIntCanBeReached) {
+    fwtest::StopCheckingModel(list->View());
+    list->SetDefaultRowHeight(1000);
+    const int rows = 2'200'000;
+    list->ReserveRows(rows, 0);
+    for (int i = 0; i < rows; ++i) list->AddRow("");
+    list->SetCell(rows - 1, 0, "last");
+    fwtest::ProcessEvents();
+    auto* view = list->View();
+    view->setFocus();
+    for (const auto& [key, row] : {std::pair{Qt::Key_End, rows - 1}, std::pair{Qt::Key_Home, 0},
+                                   std::pair{Qt::Key_PageDown, 1}}) {
+        QTest::keyClick(view, key);
+        ASSERT_EQ(list->ListIndex(), row);
+        const QRect shown = view->visualRect(view->model()->index(row, 0));
+        EXPECT_EQ(shown.top(), 0) << row;
+        EXPECT_EQ(view->indexAt(QPoint(5, 5)).row(), row);
+    }
+    QTest::keyClick(view, Qt::Key_End);
+    list->SetListIndex(0);
+    list->RemoveSelectedRows();
+    EXPECT_EQ(view->indexAt(QPoint(5, 5)).row(), rows - 2) << "the place is kept";
+    EXPECT_EQ(list->List(rows - 2), "last");
+}
+
 TEST_F(ListboxTest, AppendedRowsReachTheViewAtTheNextTurn) {
     Fill(1000);
     EXPECT_EQ(list->ListCount(), 1000);
