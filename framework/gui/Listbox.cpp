@@ -30,6 +30,10 @@ int Listbox::ListCount() const {
     return model_->Count();
 }
 
+std::int64_t Listbox::TextBytes() const {
+    return static_cast<std::int64_t>(model_->TextBytes());
+}
+
 void Listbox::AddRow(std::string_view text) {
     model_->Append(text);
     lastIndex_ = model_->Count() - 1;
