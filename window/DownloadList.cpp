@@ -18,40 +18,52 @@ bool BeginsWith(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && fw::StrEq(text.substr(0, prefix.size()), prefix);
 }
 
-void AddIfAccepted(std::string_view entry, const RowSink& add) {
+// Counts the row an entry or a plain line gives, if any.
+void CountIfAccepted(std::string_view entry, myglobal::renban::Figures& rows) {
+    const Acceptance acceptance = Accept(entry);
+    if (acceptance == Acceptance::Refused) return;
+    const auto bytes = static_cast<std::int64_t>(entry.size());
+    rows += {1, acceptance == Acceptance::WithH ? bytes + 1 : bytes};
+}
+
+bool AddIfAccepted(std::string_view entry, const RowSink& add) {
     switch (Accept(entry)) {
         case Acceptance::AsItIs:
-            add(entry);
-            break;
+            return add(entry);
         case Acceptance::WithH:
-            add("h" + std::string(entry));
-            break;
+            return add("h" + std::string(entry));
         case Acceptance::Refused:
             break;
     }
+    return true;
 }
 
-void ReadUtf8Line(std::string_view line, const RowSink& add) {
+bool ReadUtf8Line(std::string_view line, const RoomCheck& hasRoom, const RowSink& add) {
     const std::string_view text = fw::TrimmedView(line);
-    if (fw::LenB(text) == 0) return;
+    if (fw::LenB(text) == 0) return true;
 
+    myglobal::renban::Figures rows;
     // Without "[" the expansion would give the line back unchanged and add nothing: the lines of
     // a plain list of a million URLs go to the list without a copy of their own.
     if (text.find('[') != std::string_view::npos) {
         std::vector<std::string> expansions;
         if (myglobal::MG_MakeRenbanList(std::string(text), expansions, 0).empty()) {
             // Expansions ending in "/" are kept: only a plain line names a folder that way.
+            for (const std::string& entry : expansions) CountIfAccepted(entry, rows);
+            if (rows.entries > 0 && !hasRoom(rows)) return false;
             for (const std::string& entry : expansions) {
-                if (!entry.empty()) AddIfAccepted(entry, add);
+                if (!entry.empty() && !AddIfAccepted(entry, add)) return false;
                 fw::DoEvents();
                 // Closing the window quits; the rest would go to a list nobody sees.
                 if (fw::QuitRequested()) break;
             }
-            return;
+            return true;
         }
     }
-    if (text.back() == '/') return;
-    AddIfAccepted(text, add);
+    if (text.back() == '/') return true;
+    CountIfAccepted(text, rows);
+    if (rows.entries > 0 && !hasRoom(rows)) return false;
+    return AddIfAccepted(text, add);
 }
 
 }  // namespace
@@ -63,15 +75,12 @@ Acceptance Accept(std::string_view entry) {
     return Acceptance::Refused;
 }
 
-void ReadLine(std::string_view line, const std::optional<fw::TextEncoding>& encoding,
-              const RowSink& add) {
+bool ReadLine(std::string_view line, const std::optional<fw::TextEncoding>& encoding,
+              const RoomCheck& hasRoom, const RowSink& add) {
     // Converting UTF-8 to UTF-8 gives the same bytes: skip the copy.
-    if (encoding && *encoding == fw::Encodings::UTF8) {
-        ReadUtf8Line(line, add);
-        return;
-    }
+    if (encoding && *encoding == fw::Encodings::UTF8) return ReadUtf8Line(line, hasRoom, add);
     const fw::EncodedText converted = myglobal::MG_textconUni({std::string(line), encoding});
-    ReadUtf8Line(converted.bytes, add);
+    return ReadUtf8Line(converted.bytes, hasRoom, add);
 }
 
 }  // namespace DownloadList
