@@ -18,41 +18,55 @@ bool BeginsWith(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && fw::StrEq(text.substr(0, prefix.size()), prefix);
 }
 
-// Counts the row an entry or a plain line gives, if any.
-void CountIfAccepted(std::string_view entry, myglobal::renban::Figures& rows) {
-    const Acceptance acceptance = Accept(entry);
-    if (acceptance == Acceptance::Refused) return;
-    const auto bytes = static_cast<std::int64_t>(entry.size());
-    rows += {1, acceptance == Acceptance::WithH ? bytes + 1 : bytes};
+// Bytes of the row an entry or a plain line gives, accepted as `acceptance` says.
+std::int64_t RowBytes(std::string_view entry, Acceptance acceptance) {
+    return static_cast<std::int64_t>(entry.size()) + (acceptance == Acceptance::WithH ? 1 : 0);
 }
 
-bool AddIfAccepted(std::string_view entry, const RowSink& add) {
-    switch (Accept(entry)) {
-        case Acceptance::AsItIs:
-            return add(entry);
-        case Acceptance::WithH:
-            return add("h" + std::string(entry));
-        case Acceptance::Refused:
-            break;
+bool AddAccepted(std::string_view entry, Acceptance acceptance, const RowSink& add) {
+    return acceptance == Acceptance::WithH ? add("h" + std::string(entry)) : add(entry);
+}
+
+// Frees the entries one by one, with turns of the event loop: freeing ten million at once keeps
+// the window waiting.
+void Release(std::vector<std::string>& entries) {
+    for (std::string& entry : entries) {
+        std::string().swap(entry);
+        fw::DoEvents();
     }
-    return true;
 }
 
 bool ReadUtf8Line(std::string_view line, const RoomCheck& hasRoom, const RowSink& add) {
     const std::string_view text = fw::TrimmedView(line);
     if (fw::LenB(text) == 0) return true;
 
-    myglobal::renban::Figures rows;
     // Without "[" the expansion would give the line back unchanged and add nothing: the lines of
     // a plain list of a million URLs go to the list without a copy of their own.
     if (text.find('[') != std::string_view::npos) {
         std::vector<std::string> expansions;
         if (myglobal::MG_MakeRenbanList(std::string(text), expansions, 0).empty()) {
-            // Expansions ending in "/" are kept: only a plain line names a folder that way.
-            for (const std::string& entry : expansions) CountIfAccepted(entry, rows);
-            if (rows.entries > 0 && !hasRoom(rows)) return false;
-            for (const std::string& entry : expansions) {
-                if (!entry.empty() && !AddIfAccepted(entry, add)) return false;
+            // Expansions ending in "/" are kept: only a plain line names a folder that way. The
+            // rows are counted before any is added, and each entry is judged once.
+            const std::size_t n = expansions.size();
+            std::vector<Acceptance> acceptance(n);
+            myglobal::renban::Figures rows;
+            for (std::size_t i = 0; i < n; ++i) {
+                acceptance[i] = Accept(expansions[i]);
+                if (acceptance[i] != Acceptance::Refused)
+                    rows += {1, RowBytes(expansions[i], acceptance[i])};
+                // An entry is judged in nanoseconds: a turn now and then is enough.
+                if (i % 4096 == 4095) fw::DoEvents();
+            }
+            if (rows.entries > 0 && !hasRoom(rows)) {
+                Release(expansions);
+                return false;
+            }
+            for (std::size_t i = 0; i < n; ++i) {
+                std::string& entry = expansions[i];
+                if (acceptance[i] != Acceptance::Refused && !AddAccepted(entry, acceptance[i], add))
+                    return false;
+                // Freed as it goes in, as Release frees them.
+                std::string().swap(entry);
                 fw::DoEvents();
                 // Closing the window quits; the rest would go to a list nobody sees.
                 if (fw::QuitRequested()) break;
@@ -61,9 +75,9 @@ bool ReadUtf8Line(std::string_view line, const RoomCheck& hasRoom, const RowSink
         }
     }
     if (text.back() == '/') return true;
-    CountIfAccepted(text, rows);
-    if (rows.entries > 0 && !hasRoom(rows)) return false;
-    return AddIfAccepted(text, add);
+    const Acceptance a = Accept(text);
+    if (a == Acceptance::Refused) return true;
+    return hasRoom({1, RowBytes(text, a)}) && AddAccepted(text, a, add);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,7 +17,7 @@ namespace DownloadList {
 // itself with "h" in front when it begins with "ttp:", nothing otherwise ("https:" included).
 // The prefixes are compared as characters with the system's string equality, so "HTTP:" is
 // accepted.
-enum class Acceptance { Refused, AsItIs, WithH };
+enum class Acceptance : std::uint8_t { Refused, AsItIs, WithH };
 Acceptance Accept(std::string_view entry);
 
 // Whether the list has room for rows adding up to `rows`.

@@ -28,7 +28,14 @@ bool ScrapWindow::MP_ReadDownloadList(fw::EncodedText text) {
 bool ScrapWindow::ReadLines(const fw::EncodedText& text, std::optional<std::string>& capMessage) {
     const auto hasRoom = [&](const myglobal::renban::Figures& rows) {
         capMessage = OverListCap(rows, ScrapWindowTexts::ListReadStopped);
-        return !capMessage;
+        if (capMessage) return false;
+        // Room made at once for the rows of a range: growing the list row by row would move it
+        // whole several times, each a wait of the window.
+        if (rows.entries > 1) {
+            ListBox1().ReserveRows(static_cast<std::size_t>(rows.entries),
+                                   static_cast<std::size_t>(rows.bytes));
+        }
+        return true;
     };
     const auto add = [this](std::string_view row) { return MP_AddDownloadItem(row); };
     // The text is the caller's own: a turn of the event loop may start another read or change
