@@ -23,6 +23,12 @@ inline constexpr std::int64_t kMaxRenbanBytes = std::int64_t{1} << 30;
 // every pass.
 inline constexpr std::int64_t kMaxRenbanEntryBytes = std::int64_t{2} << 20;
 
+// What the URL list may hold: rows, and bytes of their text in all. A download list read line by
+// line would otherwise grow until the system ends the program; as much as one expansion gives,
+// so that any expansion fits an empty list.
+inline constexpr std::int64_t kMaxListRows = kMaxRenbanEntries;
+inline constexpr std::int64_t kMaxListBytes = kMaxRenbanBytes;
+
 // A call refused before any of its entries were appended. what() is the Japanese reason shown
 // on the second line of the message box.
 class RenbanRefused : public fw::RuntimeException {

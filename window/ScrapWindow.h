@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/RenbanLimits.h"
 #include "framework/core/TextEncoding.h"
 #include "framework/gui/Dictionary.h"
 #include "framework/gui/DragItem.h"
@@ -73,11 +74,15 @@ public:
     // ---- URL list, download-list reader and Edit-menu commands (ScrapWindow_List.cpp,
     //      ScrapWindow_Reader.cpp, ScrapWindow_MenuCommands.cpp) ----
 
-    // The one way rows reach the list from the generator, the extractor and the reader.
-    void MP_AddDownloadItem(std::string_view s);
+    // The one way rows reach the list from the generator, the extractor and the reader. Returns
+    // false when the row would pass the list's caps: it is refused with a message, and a caller
+    // adding many rows stops there.
+    bool MP_AddDownloadItem(std::string_view s);
     void MP_SelDelete();
     void MP_ListCountPrint();
-    void MP_ReadDownloadList(fw::EncodedText text);
+    // Returns false when the list's caps stopped the read before a line whose rows would pass
+    // them; it says so once.
+    bool MP_ReadDownloadList(fw::EncodedText text);
     void MP_URLListUketori(const std::shared_ptr<fw::Dictionary>& dic);
 
     void ListBox1_Open();
@@ -114,7 +119,9 @@ public:
     void PushButton2_Action();
 
     void PushButton1_Action();
-    void MP_URLlistUp(const std::string& text);
+    // Returns false when the URLs were refused, all of them, since they would pass the list's
+    // caps, or when a quit cut the extraction short.
+    bool MP_URLlistUp(const std::string& text);
 
     void BevelButton3_Action();
     void BevelButton11_Action();
@@ -184,6 +191,19 @@ private:
 
     void InstallListHandlers();
     void InstallReaderHandlers();
+    // The message saying that rows adding up to `more` would pass one of the list's caps, in the
+    // words of `text`; none while they fit.
+    using ListCapText = std::string (*)(const myglobal::renban::Figures& held, bool byBytes);
+    std::optional<std::string> OverListCap(const myglobal::renban::Figures& more,
+                                           ListCapText text) const;
+    // Whether the list has room for rows adding up to `more`; when not, says so and adds none.
+    bool ListHasRoom(const myglobal::renban::Figures& more);
+    // Reads the lines of a download list into the list. Returns false when the caps stopped it,
+    // leaving the message that says so, if not yet shown, to the caller: a caller that shows only
+    // the first of many refused ranges must still show it.
+    bool ReadLines(const fw::EncodedText& text, std::optional<std::string>& capMessage);
+    // Reads the file of a drop, if any, line by line.
+    void ReadDroppedFile(fw::DragItem& obj);
     void SelectEveryRow();
     void PrintListCount(const SelListBox& list);
     // The count label's text, built in place: it is rewritten for every row added.

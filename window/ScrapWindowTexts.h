@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+
+#include "engine/RenbanTexts.h"
+
 // The main window's own texts, byte for byte.
 namespace ScrapWindowTexts {
 
@@ -24,6 +28,29 @@ inline constexpr const char* kClearAllHelp = "リストのURLを全て削除し�
 // other rows are the menu bar's captions (MenuTexts).
 inline constexpr const char* kListDeleteAll = "全て削除";
 inline constexpr const char* kAddDownloadItemError = "Error<MP_AddDownloadItem>";
+
+// The list holds `held` and what is `coming` would pass its cap of rows or, `byBytes`, of bytes;
+// `stopped` is what was given up.
+inline std::string ListOverCap(const myglobal::renban::Figures& held, bool byBytes,
+                               const char* coming, const char* stopped) {
+    namespace texts = myglobal::texts;
+    std::string text = "URL リストは " + texts::Figure(held.entries, "件");
+    if (byBytes) text += "、合計 " + texts::Figure(held.bytes, "バイト");
+    text += std::string("で、") + coming + "上限の ";
+    text += byBytes ? texts::Figure(myglobal::kMaxListBytes, "バイト")
+                    : texts::Figure(myglobal::kMaxListRows, "件");
+    return text + "を超えるため、" + stopped + "を中止しました。";
+}
+
+// A read (paste, drop) stopped before the line whose rows would pass a cap.
+inline std::string ListReadStopped(const myglobal::renban::Figures& held, bool byBytes) {
+    return ListOverCap(held, byBytes, "これ以上読み込むと", "読み込み");
+}
+
+// Rows that would pass a cap, refused all together.
+inline std::string ListAddRefused(const myglobal::renban::Figures& held, bool byBytes) {
+    return ListOverCap(held, byBytes, "追加すると", "追加");
+}
 
 // Editor page.
 inline constexpr const char* kSave = "書き出し...";

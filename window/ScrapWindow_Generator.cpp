@@ -76,11 +76,16 @@ void ScrapWindow::PushButton2_Action() {
 
     const std::size_t count = urls.size();
     if (count == 0) return;
-    std::size_t bytes = 0;
-    for (const std::string& url : urls) bytes += url.size();
-    ListBox1().ReserveRows(count, bytes);
+    // URLs that would pass the list's caps are refused all together.
+    myglobal::renban::Figures rows;
+    for (const std::string& url : urls) {
+        if (!url.empty()) rows += {1, static_cast<std::int64_t>(url.size())};
+    }
+    if (!ListHasRoom(rows)) return;
+    ListBox1().ReserveRows(static_cast<std::size_t>(rows.entries),
+                           static_cast<std::size_t>(rows.bytes));
     for (std::size_t i = 0; i < count; ++i) {
-        MP_AddDownloadItem(urls[i]);
+        if (!MP_AddDownloadItem(urls[i])) return;
         // Freed as it goes in: freeing a million URLs at the end keeps the window waiting.
         std::string().swap(urls[i]);
         fw::DoEvents();

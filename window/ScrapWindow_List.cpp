@@ -7,6 +7,7 @@
 #include "framework/gui/ContextualMenu.h"
 #include "framework/gui/Services.h"
 #include "framework/gui/StaticText.h"
+#include "window/ListCap.h"
 #include "window/ScrapWindow.h"
 #include "window/ScrapWindowTexts.h"
 #include "window/SelListBox.h"
@@ -29,9 +30,12 @@ void ScrapWindow::InstallListHandlers() {
     ContextualMenu1().OnAction = [this](const std::string& item) { ContextualMenu1_Action(item); };
 }
 
-void ScrapWindow::MP_AddDownloadItem(std::string_view s) {
+bool ScrapWindow::MP_AddDownloadItem(std::string_view s) {
     try {
-        if (s.empty()) return;
+        if (s.empty()) return true;
+        // Callers check their rows all together first; this guards against a turn of the event
+        // loop that filled the list between their check and this row.
+        if (!ListHasRoom({1, static_cast<std::int64_t>(s.size())})) return false;
         auto& list = ListBox1();
         if (list.ListCount() < 1) list.DeleteAllRows();
         list.AddRow(s);
@@ -40,6 +44,28 @@ void ScrapWindow::MP_AddDownloadItem(std::string_view s) {
         // A caller adding many rows goes on with the next one.
         fw::MsgBox(ScrapWindowTexts::kAddDownloadItemError);
     }
+    return true;
+}
+
+std::optional<std::string> ScrapWindow::OverListCap(const myglobal::renban::Figures& more,
+                                                    ListCapText text) const {
+    const auto& list = ListBox1();
+    const myglobal::renban::Figures held{list.ListCount(), list.TextBytes()};
+    switch (ListCap::WouldPass(held, more)) {
+        case ListCap::Passed::Rows:
+            return text(held, false);
+        case ListCap::Passed::Bytes:
+            return text(held, true);
+        case ListCap::Passed::Neither:
+            break;
+    }
+    return std::nullopt;
+}
+
+bool ScrapWindow::ListHasRoom(const myglobal::renban::Figures& more) {
+    const auto message = OverListCap(more, ScrapWindowTexts::ListAddRefused);
+    if (message) fw::MsgBox(*message);
+    return !message;
 }
 
 void ScrapWindow::MP_ListCountPrint() {

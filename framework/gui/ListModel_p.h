@@ -17,6 +17,8 @@ namespace fw::detail {
 class ListModel : public QAbstractListModel, public PendingWork {
 public:
     int Count() const { return static_cast<int>(lengths_.size()); }
+    // The rows' text, all together: what the arena holds less its garbage.
+    std::size_t TextBytes() const { return arena_.size() - garbage_; }
     std::string_view Row(int row) const {
         const auto r = static_cast<std::size_t>(row);
         return {arena_.data() + offsets_[r], lengths_[r]};

@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
 
 #include "framework/core/MsgBox.h"
 #include "framework/core/Utf8.h"
@@ -55,38 +58,63 @@ void ListView::RowsChanged() {
     viewport()->update();
 }
 
+qint64 ListView::Offset() const {
+    return qint64{verticalScrollBar()->value()} * scrollUnit_;
+}
+
+void ListView::SetOffset(qint64 pixels) {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(static_cast<int>(std::clamp<qint64>(pixels / scrollUnit_, 0, bar->maximum())));
+}
+
 int ListView::verticalOffset() const {
-    return verticalScrollBar()->value();
+    return static_cast<int>(std::min<qint64>(Offset(), INT_MAX));
+}
+
+int ListView::PageSteps() const {
+    const int height = viewport()->height();
+    return scrollUnit_ == 1 ? height : std::max(1, height / RowHeight());
 }
 
 QRect ListView::visualRect(const QModelIndex& index) const {
     if (!index.isValid()) return {};
     const int h = RowHeight();
-    return {0, index.row() * h - verticalOffset(), viewport()->width(), h};
+    // A row far from the viewport is placed just as far outside it as an int allows.
+    constexpr qint64 kFar = qint64{1} << 30;
+    const qint64 top = qint64{index.row()} * h - Offset();
+    return {0, static_cast<int>(std::clamp(top, -kFar, kFar)), viewport()->width(), h};
 }
 
 QModelIndex ListView::indexAt(const QPoint& point) const {
     if (point.y() < 0) return {};
-    const int row = (point.y() + verticalOffset()) / RowHeight();
-    return row < model_.rowCount() ? model_.index(row) : QModelIndex();
+    const qint64 row = (point.y() + Offset()) / RowHeight();
+    return row < model_.rowCount() ? model_.index(static_cast<int>(row)) : QModelIndex();
 }
 
 void ListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
     if (!index.isValid()) return;
-    const int h = RowHeight();
-    const int top = index.row() * h;
-    const int height = viewport()->height();
+    // In steps of the scroll bar.
+    const qint64 h = RowHeight() / scrollUnit_;
+    const qint64 top = index.row() * h;
+    const qint64 height = PageSteps();
     QScrollBar* bar = verticalScrollBar();
+    const auto setValue = [bar](qint64 value) {
+        bar->setValue(static_cast<int>(std::clamp<qint64>(value, 0, bar->maximum())));
+    };
     if (hint == PositionAtTop || (hint == EnsureVisible && top < bar->value()))
-        bar->setValue(top);
+        setValue(top);
     else if (hint == PositionAtBottom || (hint == EnsureVisible && top + h > bar->value() + height))
-        bar->setValue(top + h - height);
+        setValue(top + h - height);
     else if (hint == PositionAtCenter)
-        bar->setValue(top + h / 2 - height / 2);
+        setValue(top + h / 2 - height / 2);
 }
 
 void ListView::scrollContentsBy(int dx, int dy) {
-    viewport()->scroll(dx, dy);
+    const qint64 pixels = qint64{dy} * scrollUnit_;
+    if (std::abs(pixels) < viewport()->height())
+        viewport()->scroll(dx, static_cast<int>(pixels));
+    else
+        viewport()->update();
 }
 
 int ListView::RowHeight() const {
@@ -101,11 +129,18 @@ void ListView::updateGeometries() {
         header_->setGeometry(area.left(), area.top() - headerHeight, area.width(), headerHeight);
     }
     const int h = RowHeight();
-    const int height = viewport()->height();
+    const qint64 rows = model_.rowCount();
+    const qint64 offset = Offset();
+    const int unit = rows * h - viewport()->height() <= INT_MAX ? 1 : h;
     QScrollBar* bar = verticalScrollBar();
-    bar->setSingleStep(h);
-    bar->setPageStep(height);
-    bar->setRange(0, std::max(0, model_.rowCount() * h - height));
+    if (unit != scrollUnit_) {
+        scrollUnit_ = unit;
+        viewport()->update();
+    }
+    bar->setSingleStep(h / unit);
+    bar->setPageStep(PageSteps());
+    bar->setRange(0, static_cast<int>(std::max<qint64>(0, rows * h / unit - PageSteps())));
+    SetOffset(offset);
     QAbstractItemView::updateGeometries();
 }
 
@@ -115,9 +150,10 @@ void ListView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const int h = RowHeight();
     const QRect area = event->rect();
-    const int offset = verticalOffset();
-    const int first = std::max(0, (area.top() + offset) / h);
-    const int last = std::min(model_.rowCount() - 1, (area.bottom() + offset) / h);
+    const qint64 offset = Offset();
+    const int first = static_cast<int>(std::max<qint64>(0, (area.top() + offset) / h));
+    const int last =
+        static_cast<int>(std::min<qint64>(model_.rowCount() - 1, (area.bottom() + offset) / h));
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     for (int row = first; row <= last; ++row) {

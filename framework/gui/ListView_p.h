@@ -29,6 +29,9 @@ public:
     int RowHeight() const;
     int CursorRow() const { return cursor_; }
     void SetCursorRow(int row) { cursor_ = anchor_ = row; }
+    // How far the rows are scrolled, in pixels.
+    qint64 Offset() const;
+    void SetOffset(qint64 pixels);
 
     QRect visualRect(const QModelIndex& index) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -56,12 +59,17 @@ private:
     void SelectOnly(int row);
     void RowsChanged();
     void MoveCursor(int row, bool extend);
+    // The viewport's height in steps of the scroll bar.
+    int PageSteps() const;
 
     Listbox& listbox_;
     ListModel& model_;
     QHeaderView* header_;
     bool hasHeading_ = false;
     int rowHeight_ = -1;
+    // Pixels per step of the scroll bar: 1, or a row's height when the rows together are taller
+    // than an int counts (a hundred million rows of 20 pixels), so that every row can be reached.
+    int scrollUnit_ = 1;
     int cursor_ = -1;
     int anchor_ = -1;
     int pressRow_ = -1;

@@ -1,7 +1,5 @@
 #include "framework/gui/Listbox.h"
 
-#include <QScrollBar>
-
 #include "framework/core/Exceptions.h"
 #include "framework/gui/DragItem.h"
 #include "framework/gui/DragItemMime_p.h"
@@ -32,6 +30,10 @@ int Listbox::ListCount() const {
     return model_->Count();
 }
 
+std::int64_t Listbox::TextBytes() const {
+    return static_cast<std::int64_t>(model_->TextBytes());
+}
+
 void Listbox::AddRow(std::string_view text) {
     model_->Append(text);
     lastIndex_ = model_->Count() - 1;
@@ -55,14 +57,13 @@ void Listbox::RemoveRow(int row) {
 }
 
 int Listbox::RemoveSelectedRows() {
-    QScrollBar* bar = view_->verticalScrollBar();
-    const int scroll = bar->value();
+    const qint64 place = view_->Offset();
     const int removed = model_->RemoveSelected();
     if (removed > 0) {
         view_->SetCursorRow(-1);
         if (lastIndex_ >= model_->Count()) lastIndex_ = model_->Count() - 1;
         // A reset puts the view back at the top; keep the user's place where it still exists.
-        bar->setValue(std::min(scroll, bar->maximum()));
+        view_->SetOffset(place);
     }
     return removed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,6 +29,8 @@ public:
     ~Listbox() override;
 
     int ListCount() const;
+    // Bytes of text the rows hold, all together.
+    std::int64_t TextBytes() const;
     // Appends a row at the end.
     void AddRow(std::string_view text);
     // Appends many rows at once.

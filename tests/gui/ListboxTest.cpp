@@ -29,6 +29,12 @@ protected:
         for (int i = 0; i < list->ListCount(); ++i) rows.push_back(list->List(i));
         return rows;
     }
+    // The text the rows hold, counted row by row.
+    std::int64_t Bytes() {
+        std::int64_t bytes = 0;
+        for (const std::string& row : Rows()) bytes += static_cast<std::int64_t>(row.size());
+        return bytes;
+    }
     fw::Listbox* list = nullptr;
 };
 
@@ -53,7 +59,10 @@ TEST_F(ListboxTest, RowOperationsKeepOrderAndIndices) {
         EXPECT_EQ(list->RemoveSelectedRows(), static_cast<int>(c.selected.size())) << c.name;
         EXPECT_EQ(Rows(), c.left) << c.name;
         EXPECT_EQ(list->SelCount(), 0) << c.name;
+        EXPECT_EQ(list->TextBytes(), Bytes()) << c.name;
     }
+    list->DeleteAllRows();
+    EXPECT_EQ(list->TextBytes(), 0);
 }
 
 TEST_F(ListboxTest, SingleRowAccessorsFollowTheList) {
@@ -75,12 +84,16 @@ TEST_F(ListboxTest, SingleRowAccessorsFollowTheList) {
     EXPECT_FALSE(list->Selected(0));
     list->RemoveRow(0);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"http://x/b.jpg"}));
+    EXPECT_EQ(list->TextBytes(), Bytes());
     EXPECT_THROW(list->RemoveRow(3), fw::OutOfBoundsException);
     EXPECT_THROW(list->List(-1), fw::OutOfBoundsException);
     // A longer text replaces a row without disturbing its neighbours.
     list->AddRow("z");
     list->SetCell(0, 0, std::string(100, 'y'));
     EXPECT_EQ(Rows(), (std::vector<std::string>{std::string(100, 'y'), "z"}));
+    list->SetCell(1, 0, "zz");
+    list->SetCell(0, 0, "y");
+    EXPECT_EQ(list->TextBytes(), Bytes());
     list->SelectAllRows();
     EXPECT_EQ(list->SelCount(), 2);
 }
@@ -103,6 +116,7 @@ TEST_F(ListboxTest, MovingSelectedRowsKeepsTheirOrder) {
         for (int row : c.selected) list->SetSelected(row, true);
         list->MoveSelectedRows(c.before);
         EXPECT_EQ(Rows(), c.rows) << c.before;
+        EXPECT_EQ(list->TextBytes(), Bytes()) << c.before;
         EXPECT_EQ(list->SelCount(), static_cast<int>(c.selected.size()));
     }
 }
@@ -133,6 +147,36 @@ TEST_F(ListboxTest, ARowOfMegabytesIsShownByItsStart) {
         EXPECT_LT(shown.size(), 10000);
     }
     EXPECT_EQ(list->List(1).size(), (3u << 20) + 9);
+    // Removing it leaves more garbage than text: the store is packed again.
+    list->RemoveRow(1);
+    EXPECT_EQ(list->TextBytes(), Bytes());
+}
+
+// Rows taller together than an int counts: the last one is reached by the keys and found again
+// under the point where it is shown.
+TEST_F(ListboxTest, EveryRowOfAListTallerThanAnIntCanBeReached) {
+    fwtest::StopCheckingModel(list->View());
+    list->SetDefaultRowHeight(1000);
+    const int rows = 2'200'000;
+    list->ReserveRows(rows, 0);
+    for (int i = 0; i < rows; ++i) list->AddRow("");
+    list->SetCell(rows - 1, 0, "last");
+    fwtest::ProcessEvents();
+    auto* view = list->View();
+    view->setFocus();
+    for (const auto& [key, row] : {std::pair{Qt::Key_End, rows - 1}, std::pair{Qt::Key_Home, 0},
+                                   std::pair{Qt::Key_PageDown, 1}}) {
+        QTest::keyClick(view, key);
+        ASSERT_EQ(list->ListIndex(), row);
+        const QRect shown = view->visualRect(view->model()->index(row, 0));
+        EXPECT_EQ(shown.top(), 0) << row;
+        EXPECT_EQ(view->indexAt(QPoint(5, 5)).row(), row);
+    }
+    QTest::keyClick(view, Qt::Key_End);
+    list->SetListIndex(0);
+    list->RemoveSelectedRows();
+    EXPECT_EQ(view->indexAt(QPoint(5, 5)).row(), rows - 2) << "the place is kept";
+    EXPECT_EQ(list->List(rows - 2), "last");
 }
 
 TEST_F(ListboxTest, AppendedRowsReachTheViewAtTheNextTurn) {

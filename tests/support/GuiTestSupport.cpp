@@ -113,4 +113,8 @@ void CheckModel(QAbstractItemView* view) {
                                  model);
 }
 
+void StopCheckingModel(QAbstractItemView* view) {
+    delete view->model()->findChild<QAbstractItemModelTester*>();
+}
+
 }  // namespace fwtest

@@ -11,6 +11,7 @@
 #include "framework/core/MsgBox.h"
 #include "framework/core/Strings.h"
 #include "window/DownloadList.h"
+#include "window/ListCap.h"
 
 namespace {
 
@@ -103,6 +104,29 @@ TEST(DownloadListPrefixes, FirstMatchingPrefixDecides) {
     }
 }
 
+TEST(ListCapTest, TheCapThatRowsComingWouldPass) {
+    using ListCap::Passed;
+    constexpr std::int64_t rows = myglobal::kMaxListRows;
+    constexpr std::int64_t bytes = myglobal::kMaxListBytes;
+    constexpr std::int64_t uncounted = myglobal::renban::kUncounted;
+    struct Case {
+        ListCap::Figures held, more;
+        Passed passed;
+    };
+    const std::vector<Case> cases = {
+        {{0, 0}, {rows, bytes}, Passed::Neither},   {{rows - 3, 30}, {3, 3}, Passed::Neither},
+        {{rows - 3, 30}, {4, 3}, Passed::Rows},     {{rows, bytes}, {0, 0}, Passed::Neither},
+        {{10, bytes - 5}, {1, 5}, Passed::Neither}, {{10, bytes - 5}, {1, 6}, Passed::Bytes},
+        {{rows, bytes}, {1, 1}, Passed::Rows},      {{1, 1}, {uncounted, uncounted}, Passed::Rows},
+        {{1, uncounted}, {1, 1}, Passed::Bytes},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ListCap::WouldPass(c.held, c.more), c.passed)
+            << c.held.entries << "+" << c.more.entries << " rows, " << c.held.bytes << "+"
+            << c.more.bytes << " bytes";
+    }
+}
+
 class DownloadListReadLine : public testing::Test {
 protected:
     void SetUp() override {
@@ -111,10 +135,25 @@ protected:
     }
     void TearDown() override { fw::SetMsgBoxHook(previous_); }
 
+    // The rows the line hands over, checking that the room asked for beforehand is theirs.
     static std::vector<std::string> Rows(const fw::EncodedText& line) {
         std::vector<std::string> rows;
-        DownloadList::ReadLine(line.bytes, line.encoding,
-                               [&](std::string_view row) { rows.emplace_back(row); });
+        myglobal::renban::Figures asked;
+        const bool whole = DownloadList::ReadLine(
+            line.bytes, line.encoding,
+            [&](const myglobal::renban::Figures& more) {
+                asked += more;
+                return true;
+            },
+            [&](std::string_view row) {
+                rows.emplace_back(row);
+                return true;
+            });
+        EXPECT_TRUE(whole);
+        myglobal::renban::Figures added;
+        for (const std::string& row : rows) added += {1, static_cast<std::int64_t>(row.size())};
+        EXPECT_EQ(asked.entries, added.entries);
+        EXPECT_EQ(asked.bytes, added.bytes);
         return rows;
     }
     static std::vector<std::string> Rows(const std::string& utf8) {
@@ -161,6 +200,39 @@ TEST_F(DownloadListReadLine, RowsOfOneLine) {
         EXPECT_EQ(Rows(c.line), c.rows) << testing::PrintToString(c.line);
     }
     EXPECT_TRUE(messages_.empty());
+}
+
+// A line the list has no room for, or whose rows it stops taking, is not read on.
+TEST_F(DownloadListReadLine, ALineStopsWhereTheListTakesNoMore) {
+    struct Case {
+        std::string line;
+        int roomFor;  // rows the room check lets in, all together
+        int taken;    // rows the list takes before it refuses one
+        std::vector<std::string> rows;
+        bool whole;
+    };
+    const std::vector<Case> cases = {
+        {"http://x/[1-3]", 3, 3, {"http://x/1", "http://x/2", "http://x/3"}, true},
+        {"http://x/[1-3]", 2, 3, {}, false},
+        {"http://x/[1-3]", 3, 1, {"http://x/1"}, false},
+        {"ttp://x/1", 0, 1, {}, false},
+        {"ttp://x/1", 1, 0, {}, false},
+        {"notes and http://x/dir/", 0, 0, {}, true},
+        {"notes[1-3]", 0, 0, {}, true},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> rows;
+        const bool whole = DownloadList::ReadLine(
+            c.line, fw::Encodings::UTF8,
+            [&](const myglobal::renban::Figures& more) { return more.entries <= c.roomFor; },
+            [&](std::string_view row) {
+                if (static_cast<int>(rows.size()) == c.taken) return false;
+                rows.emplace_back(row);
+                return true;
+            });
+        EXPECT_EQ(rows, c.rows) << c.line << " " << c.roomFor << " " << c.taken;
+        EXPECT_EQ(whole, c.whole) << c.line << " " << c.roomFor << " " << c.taken;
+    }
 }
 
 TEST_F(DownloadListReadLine, LinesInOtherEncodingsArriveAsUtf8) {

@@ -15,6 +15,7 @@
 #include <random>
 
 #include "app/MenuItems.h"
+#include "engine/RenbanLimits.h"
 #include "framework/core/EventLoop.h"
 #include "framework/gui/BevelButton.h"
 #include "framework/gui/Dictionary.h"
@@ -386,6 +387,59 @@ TEST_F(ListReaderTest, AQuitDuringAReadEndsIt) {
         QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
         fw::RuntimeRun();
     }
+}
+
+// Three rows short of the list's cap, every road reads up to the line whose rows would pass it,
+// adds none of that line's rows, reads nothing further of the text or the drop, and says so once.
+TEST_F(ListReaderTest, TheListsCapStopsAReadBeforeTheLineThatWouldPassIt) {
+    const int cap = static_cast<int>(myglobal::kMaxListRows);
+    const Texts lines = {"http://a/1", "http://b/[1-3]", "http://c/1"};
+    QMimeData textAndFile;
+    textAndFile.setText(QString::fromStdString(Joined(lines, "\n")));
+    textAndFile.setUrls({QUrl::fromLocalFile(WriteFile("http://f/1\n"))});
+    const struct {
+        const char* name;
+        std::function<void()> read;
+    } roads[] = {
+        {"the reader itself",
+         [&] {
+             EXPECT_FALSE(window->MP_ReadDownloadList({Joined(lines, "\r"), fw::Encodings::UTF8}));
+         }},
+        {"paste", [&] { Paste(Joined(lines, "\n")); }},
+        {"text on the list", [&] { EXPECT_TRUE(DropText(Viewport(), Joined(lines, "\n"))); }},
+        {"text on the page button",
+         [&] { EXPECT_TRUE(DropText(PageButton(), Joined(lines, "\n"))); }},
+        {"text and a file",
+         [&] { EXPECT_TRUE(fwtest::Drop(Viewport(), ListMiddle(), textAndFile)); }},
+        {"file",
+         [&] { EXPECT_TRUE(DropFile(WriteFile(QByteArray::fromStdString(Joined(lines, "\n"))))); }},
+    };
+    FillTo(cap - 3);
+    for (const auto& road : roads) {
+        SCOPED_TRACE(road.name);
+        CutTo(cap - 3);
+        fwtest::MsgBoxRecorder messages;
+        road.read();
+        ASSERT_EQ(List().ListCount(), cap - 2);
+        EXPECT_EQ(List().List(cap - 3), "http://a/1");
+        EXPECT_EQ(messages.Texts(),
+                  Texts{ScrapWindowTexts::ListReadStopped({cap - 2, List().TextBytes()}, false)});
+        EXPECT_EQ(Label(), Count(cap - 2));
+    }
+    // A line whose rows fill the list to its cap exactly is read whole; a refused range shown
+    // before the cap's message does not keep it from the user.
+    CutTo(cap - 3);
+    fwtest::MsgBoxRecorder messages;
+    EXPECT_TRUE(window->MP_ReadDownloadList({"http://b/[1-3]", fw::Encodings::UTF8}));
+    EXPECT_EQ(List().ListCount(), cap);
+    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_FALSE(
+        window->MP_ReadDownloadList({"http://x/[1-100000000]\rftp://y/1", fw::Encodings::UTF8}));
+    ASSERT_EQ(messages.Texts().size(), 2u);
+    EXPECT_EQ(messages.Texts()[0].rfind("Error<MG_MRList>", 0), 0u);
+    EXPECT_EQ(messages.Texts()[1],
+              ScrapWindowTexts::ListReadStopped({cap, List().TextBytes()}, false));
+    EXPECT_EQ(List().ListCount(), cap);
 }
 
 TEST_F(ListReaderTest, BadInputLosesNothingOfTheList) {

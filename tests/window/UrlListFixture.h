@@ -36,6 +36,20 @@ protected:
         for (int i = 0; i < n; ++i) window->MP_AddDownloadItem("r" + std::to_string(i));
         fwtest::ProcessEvents();
     }
+    // Fills the list to `rows` rows straight into the list, without the model's check: no road
+    // of the program adds millions of rows in a test's time.
+    void FillTo(int rows) {
+        fwtest::StopCheckingModel(View());
+        List().ReserveRows(static_cast<std::size_t>(rows - List().ListCount()), 0);
+        while (List().ListCount() < rows) List().AddRow("r");
+        window->MP_ListCountPrint();
+        fwtest::ProcessEvents();
+    }
+    // Takes the rows from `rows` on away again.
+    void CutTo(int rows) {
+        while (List().ListCount() > rows) List().RemoveRow(List().ListCount() - 1);
+        window->MP_ListCountPrint();
+    }
     void Select(std::initializer_list<int> rows) {
         for (int row : rows) List().SetSelected(row, true);
     }

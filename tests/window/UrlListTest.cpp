@@ -7,11 +7,15 @@
 #include <QTest>
 #include <optional>
 
+#include "engine/RenbanLimits.h"
 #include "framework/gui/BevelButton.h"
+#include "framework/gui/Dictionary.h"
 #include "framework/gui/DragItem.h"
 #include "framework/gui/Hooks.h"
+#include "framework/gui/RadioButton.h"
 #include "tests/window/UrlListFixture.h"
 #include "window/allEditfield.h"
+#include "window/urlEditfield.h"
 
 namespace {
 
@@ -249,6 +253,61 @@ TEST_F(UrlListTest, ClearButtonEmptiesTheListButNotAnEmptyOnesLabel) {
     QTest::mouseClick(clear.Widget(), Qt::LeftButton);
     EXPECT_EQ(List().ListCount(), 0);
     EXPECT_EQ(Label(), Count(0));
+}
+
+// Two rows short of the list's cap, the generator, the extractor and received keys refuse three
+// rows all together, leaving the list as it was, and take two; a row past the cap is refused.
+TEST_F(UrlListTest, RowsThatWouldPassTheCapAreRefusedAllTogether) {
+    const int cap = static_cast<int>(myglobal::kMaxListRows);
+    const auto generate = [&](int n) {
+        window->ControlNamed<fw::RadioButton>("RadioButton1").SetValue(true);
+        window->ControlNamed<allEditfield>("allEditfield1")
+            .SetText("http://g/[1-" + std::to_string(n) + "]");
+        window->PushButton2_Action();
+    };
+    const auto extract = [&](int n) {
+        std::string text;
+        for (int i = 0; i < n; ++i) text += "see http://e/" + std::to_string(i) + "\n";
+        window->ControlNamed<urlEditfield>("EditField2").SetText(text);
+        window->PushButton1_Action();
+    };
+    const auto receive = [&](int n) {
+        auto keys = std::make_shared<fw::Dictionary>();
+        for (int i = 0; i < n; ++i) keys->SetValue("http://k/" + std::to_string(i), "");
+        window->MP_URLListUketori(keys);
+    };
+    const struct {
+        const char* name;
+        std::function<void(int n)> add;
+        Texts messagesWhenTaken;
+    } roads[] = {
+        {"generator", generate, {}},
+        {"extractor", extract, {ScrapWindowTexts::kExtractDone}},
+        {"received keys", receive, {}},
+    };
+    FillTo(cap - 2);
+    const std::int64_t bytes = List().TextBytes();
+    for (const auto& road : roads) {
+        SCOPED_TRACE(road.name);
+        CutTo(cap - 2);
+        fwtest::MsgBoxRecorder messages;
+        road.add(3);
+        EXPECT_EQ(List().ListCount(), cap - 2);
+        EXPECT_EQ(List().TextBytes(), bytes);
+        Texts expected = {ScrapWindowTexts::ListAddRefused({cap - 2, bytes}, false)};
+        EXPECT_EQ(messages.Texts(), expected);
+        EXPECT_EQ(Label(), Count(cap - 2));
+        road.add(2);
+        EXPECT_EQ(List().ListCount(), cap);
+        expected.insert(expected.end(), road.messagesWhenTaken.begin(),
+                        road.messagesWhenTaken.end());
+        EXPECT_EQ(messages.Texts(), expected);
+    }
+    fwtest::MsgBoxRecorder messages;
+    EXPECT_FALSE(window->MP_AddDownloadItem("http://one/more"));
+    EXPECT_EQ(List().ListCount(), cap);
+    EXPECT_EQ(messages.Texts(),
+              Texts{ScrapWindowTexts::ListAddRefused({cap, List().TextBytes()}, false)});
 }
 
 // Records what a drag out carried and the drag flag while the drag was on its way.
