@@ -18,6 +18,7 @@
 #include "framework/gui/Listbox.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
+#include "framework/gui/detail/Drops.h"
 #include "framework/gui/detail/Keys.h"
 
 namespace fw::detail {
@@ -146,14 +147,8 @@ bool ControlEvents::Drag(QEvent* event) {
         drop->ignore();
         return true;
     }
-    // A drop only reads what it carries: taken as a move, the source would delete it (an editor
-    // its dragged text).
-    if (drop->possibleActions() & Qt::CopyAction) {
-        drop->setDropAction(Qt::CopyAction);
-        drop->accept();
-    } else {
-        drop->acceptProposedAction();
-    }
+    // Taken as a move, the source would delete what the drop carries (an editor its text).
+    if (!AcceptAsCopy(*drop)) drop->acceptProposedAction();
     if (event->type() == QEvent::Drop) {
         RectControl& control = control_;
         // Rows dragged within their own list move there when the list allows reordering; the

@@ -5,12 +5,15 @@
 
 namespace fw::detail {
 
-void AnswerUrlsAsCopy(QDropEvent& event) {
-    if (!event.isAccepted() || !event.mimeData() || !event.mimeData()->hasUrls() ||
-        !(event.possibleActions() & Qt::CopyAction))
-        return;
+bool AcceptAsCopy(QDropEvent& event) {
+    if (!(event.possibleActions() & Qt::CopyAction)) return false;
     event.setDropAction(Qt::CopyAction);
     event.accept();
+    return true;
+}
+
+void AnswerUrlsAsCopy(QDropEvent& event) {
+    if (event.isAccepted() && event.mimeData() && event.mimeData()->hasUrls()) AcceptAsCopy(event);
 }
 
 }  // namespace fw::detail

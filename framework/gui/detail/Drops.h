@@ -4,9 +4,13 @@ class QDropEvent;
 
 namespace fw::detail {
 
-// Answers a drag or drop that an edit widget accepted as a copy when it carries URLs (files)
-// and the source allows a copy: the field takes their URLs as text, and a source that honours a
-// move could give its files up. Text alone keeps the answer the widget gave.
+// Accepts a drag or drop as a copy where the source allows one; false, leaving the event as it
+// was, where it does not. A drop here only reads what it carries: taken as a move, a source
+// that honours moves would give up its text or files.
+bool AcceptAsCopy(QDropEvent& event);
+
+// Answers a drag or drop that an edit widget accepted as a copy when it carries URLs (files):
+// the field takes their URLs as text. Text alone keeps the answer the widget gave.
 void AnswerUrlsAsCopy(QDropEvent& event);
 
 }  // namespace fw::detail
