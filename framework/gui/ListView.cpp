@@ -63,8 +63,12 @@ qint64 ListView::Offset() const {
 }
 
 void ListView::SetOffset(qint64 pixels) {
+    ScrollToStep(pixels / scrollUnit_);
+}
+
+void ListView::ScrollToStep(qint64 step) {
     QScrollBar* bar = verticalScrollBar();
-    bar->setValue(static_cast<int>(std::clamp<qint64>(pixels / scrollUnit_, 0, bar->maximum())));
+    bar->setValue(static_cast<int>(std::clamp<qint64>(step, 0, bar->maximum())));
 }
 
 int ListView::verticalOffset() const {
@@ -98,15 +102,12 @@ void ListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
     const qint64 top = index.row() * h;
     const qint64 height = PageSteps();
     QScrollBar* bar = verticalScrollBar();
-    const auto setValue = [bar](qint64 value) {
-        bar->setValue(static_cast<int>(std::clamp<qint64>(value, 0, bar->maximum())));
-    };
     if (hint == PositionAtTop || (hint == EnsureVisible && top < bar->value()))
-        setValue(top);
+        ScrollToStep(top);
     else if (hint == PositionAtBottom || (hint == EnsureVisible && top + h > bar->value() + height))
-        setValue(top + h - height);
+        ScrollToStep(top + h - height);
     else if (hint == PositionAtCenter)
-        setValue(top + h / 2 - height / 2);
+        ScrollToStep(top + h / 2 - height / 2);
 }
 
 void ListView::scrollContentsBy(int dx, int dy) {

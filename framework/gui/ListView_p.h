@@ -61,6 +61,8 @@ private:
     void MoveCursor(int row, bool extend);
     // The viewport's height in steps of the scroll bar.
     int PageSteps() const;
+    // Scrolls to a step of the scroll bar, kept within its range.
+    void ScrollToStep(qint64 step);
 
     Listbox& listbox_;
     ListModel& model_;
